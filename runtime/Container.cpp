@@ -1,0 +1,136 @@
+#include "runtime/Container.h"
+
+#include <algorithm>
+
+#include "runtime/Line.h"
+
+namespace rt {
+
+Container::Container(Kind kind, Container* parent, std::string name, int index)
+    : Control(kind, parent, std::move(name), index) {}
+
+void Container::addChild(Control* c) {
+    // A new control goes to the front of its layer: windowed controls stay above graphical ones.
+    if (c->windowed()) {
+        children_.push_back(c);
+    } else {
+        auto firstWindowed = std::find_if(children_.begin(), children_.end(), [](Control* k) { return k->windowed(); });
+        children_.insert(firstWindowed, c);
+    }
+    changed();
+}
+
+void Container::removeChild(Control* c) {
+    auto it = std::find(children_.begin(), children_.end(), c);
+    if (it != children_.end()) children_.erase(it);
+    changed();
+}
+
+void Container::raise(Control* c, bool toFront) {
+    auto it = std::find(children_.begin(), children_.end(), c);
+    if (it == children_.end()) return;
+    children_.erase(it);
+    auto firstWindowed = std::find_if(children_.begin(), children_.end(), [](Control* k) { return k->windowed(); });
+    if (c->windowed())
+        children_.insert(toFront ? children_.end() : firstWindowed, c);
+    else
+        children_.insert(toFront ? firstWindowed : children_.begin(), c);
+    changed();
+}
+
+void Container::setPicture(PictureRef p) {
+    picture_ = p;
+    if (!p.isNone() && parent_ && p.list->has(p.index)) {
+        const PictureInfo& info = p.list->at(p.index);
+        width_ = static_cast<float>(parent_->twipsToUnitsX(info.width * kTwipsPerPixel));
+        height_ = static_cast<float>(parent_->twipsToUnitsY(info.height * kTwipsPerPixel));
+    }
+    changed();
+}
+
+double Container::widthTwips() const { return parent_ ? width_ * parent_->twipsPerUnitX() : width_; }
+double Container::heightTwips() const { return parent_ ? height_ * parent_->twipsPerUnitY() : height_; }
+double Container::twipsPerUnitX() const { return scale_ ? widthTwips() / scale_->width : 1.0; }
+double Container::twipsPerUnitY() const { return scale_ ? heightTwips() / scale_->height : 1.0; }
+
+double Container::toWindowX(double ux) const {
+    double origin = parent_ ? parent_->toWindowX(left_) : 0.0;
+    return origin + (ux - (scale_ ? scale_->left : 0.0)) * twipsPerUnitX();
+}
+double Container::toWindowY(double uy) const {
+    double origin = parent_ ? parent_->toWindowY(top_) : 0.0;
+    return origin + (uy - (scale_ ? scale_->top : 0.0)) * twipsPerUnitY();
+}
+double Container::fromWindowX(double tx) const {
+    double origin = parent_ ? parent_->toWindowX(left_) : 0.0;
+    return (tx - origin) / twipsPerUnitX() + (scale_ ? scale_->left : 0.0);
+}
+double Container::fromWindowY(double ty) const {
+    double origin = parent_ ? parent_->toWindowY(top_) : 0.0;
+    return (ty - origin) / twipsPerUnitY() + (scale_ ? scale_->top : 0.0);
+}
+
+void Container::setScale(float width, float height, float left, float top) {
+    // Where each child lies in window twips under the old scale...
+    struct Placed {
+        Control* c;
+        double x, y, w, h, x2, y2;
+    };
+    std::vector<Placed> placed;
+    const double oldX = twipsPerUnitX(), oldY = twipsPerUnitY();
+    for (Control* c : children_) {
+        Placed p{c, toWindowX(c->left_), toWindowY(c->top_), c->width_ * oldX, c->height_ * oldY, 0, 0};
+        if (c->kind() == Kind::Line) {
+            auto* l = static_cast<Line*>(c);
+            p.x = toWindowX(l->X1());
+            p.y = toWindowY(l->Y1());
+            p.x2 = toWindowX(l->X2());
+            p.y2 = toWindowY(l->Y2());
+        }
+        placed.push_back(p);
+    }
+    scale_ = UserScale{width, height, left, top};
+    // ...and the same place re-expressed in the new units.
+    const double newX = twipsPerUnitX(), newY = twipsPerUnitY();
+    for (const Placed& p : placed) {
+        if (p.c->kind() == Kind::Line) {
+            auto* l = static_cast<Line*>(p.c);
+            l->setX1(static_cast<float>(fromWindowX(p.x)));
+            l->setY1(static_cast<float>(fromWindowY(p.y)));
+            l->setX2(static_cast<float>(fromWindowX(p.x2)));
+            l->setY2(static_cast<float>(fromWindowY(p.y2)));
+        } else {
+            p.c->left_ = static_cast<float>(fromWindowX(p.x));
+            p.c->top_ = static_cast<float>(fromWindowY(p.y));
+            p.c->width_ = static_cast<float>(p.w / newX);
+            p.c->height_ = static_cast<float>(p.h / newY);
+        }
+    }
+    changed();
+}
+
+bool Container::property(std::string_view prop, Value& out) const {
+    if (prop == "Picture") {
+        out = Value::picture(picture_);
+        return true;
+    }
+    return Control::property(prop, out);
+}
+
+std::vector<std::string> Container::propertyNames() const {
+    auto v = Control::propertyNames();
+    v.push_back("Picture");
+    return v;
+}
+
+void Container::copyPropertiesFrom(const Control& other) {
+    Control::copyPropertiesFrom(other);
+    if (auto* o = dynamic_cast<const Container*>(&other)) {
+        picture_ = o->picture_;
+        backColor_ = o->backColor_;
+        border_ = o->border_;
+        scale_ = o->scale_;
+    }
+}
+
+}  // namespace rt

@@ -1,0 +1,85 @@
+#pragma once
+// A container (picture box or frame): geometry, visibility, an optional picture drawn from its
+// top-left corner or a plain back colour, an optional border, and an optional user scale. Its
+// children move, clip and hide with it. Without a user scale its inner units are twips.
+
+#include <optional>
+#include <vector>
+
+#include "runtime/Color.h"
+#include "runtime/Control.h"
+
+namespace rt {
+
+struct UserScale {
+    float width = 100, height = 100, left = 0, top = 0;
+};
+
+class Container : public Control {
+public:
+    Container(Container* parent, std::string name, int index = -1)
+        : Container(Kind::Container, parent, std::move(name), index) {}
+
+    // Children in drawing order: graphical controls first, windowed ones (containers) above,
+    // each layer from back to front.
+    const std::vector<Control*>& children() const { return children_; }
+
+    // Picture drawn from the top-left corner; when set, the container takes its size.
+    PictureRef Picture() const { return picture_; }
+    void setPicture(PictureRef p);
+    void setPicture(const PictureList& list, int n) { setPicture(PictureRef{&list, n}); }
+    void clearPicture() { setPicture(PictureRef{}); }
+
+    std::optional<Color> BackColor() const { return backColor_; }
+    void setBackColor(Color c) { backColor_ = c; changed(); }
+    bool Border() const { return border_; }
+    void setBorder(bool b) { border_ = b; changed(); }
+
+    // User scale: the inner width and height in units, and the values of the left and top edges.
+    // Setting it keeps every child where it is on screen (its geometry is re-expressed).
+    void setScale(float width, float height, float left = 0, float top = 0);
+    const std::optional<UserScale>& scale() const { return scale_; }
+
+    // The container's inner size in twips, and twips per inner unit.
+    double widthTwips() const;
+    double heightTwips() const;
+    double twipsPerUnitX() const;
+    double twipsPerUnitY() const;
+    // Inner units to the window's twips and back.
+    double toWindowX(double ux) const;
+    double toWindowY(double uy) const;
+    double fromWindowX(double tx) const;
+    double fromWindowY(double ty) const;
+    // Twips to inner units (sizes).
+    double twipsToUnitsX(double t) const { return t / twipsPerUnitX(); }
+    double twipsToUnitsY(double t) const { return t / twipsPerUnitY(); }
+
+    // Removes every child for which pred holds (array elements being unloaded), in one pass.
+    template <class Pred>
+    void removeChildrenIf(Pred pred) {
+        std::erase_if(children_, pred);
+        changed();
+    }
+
+    bool property(std::string_view prop, Value& out) const override;
+    std::vector<std::string> propertyNames() const override;
+    void copyPropertiesFrom(const Control& other) override;
+
+protected:
+    Container(Kind kind, Container* parent, std::string name, int index);
+
+private:
+    void addChild(Control* c);
+    void removeChild(Control* c);
+    void raise(Control* c, bool toFront);
+
+    std::vector<Control*> children_;
+    PictureRef picture_;
+    std::optional<Color> backColor_;
+    bool border_ = false;
+    std::optional<UserScale> scale_;
+
+    friend class Control;
+};
+
+}  // namespace rt
