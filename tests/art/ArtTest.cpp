@@ -1,0 +1,95 @@
+// Every picture of every list paints to an image of its size times the device pixel ratio, and
+// the cursors are transparent (black) at the corners with their hot spot on the hand or lead.
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <cmath>
+
+#include "art/Painter.h"
+#include "art/PictureTables.h"
+
+namespace {
+
+// Fonts need a gui application; one per test process (offscreen platform). It is left to the
+// end of the process on purpose: destroying it from an exit handler crashes inside Qt.
+void ensureApp() {
+    static int argc = 1;
+    static char name[] = "art_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);  // NOLINT: intentionally kept
+}
+
+bool isBlack(QRgb c) { return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0; }
+
+class ArtAtRatio : public ::testing::TestWithParam<double> {};
+
+TEST_P(ArtAtRatio, EveryPicturePaintsAtItsSize) {
+    ensureApp();
+    const double dpr = GetParam();
+    for (const rt::PictureList* l : art::allLists()) {
+        ASSERT_GT(l->count(), 0) << l->name();
+        for (int n = 1; n <= l->count(); ++n) {
+            const rt::PictureInfo& info = l->at(n);
+            const QImage img = art::paintPicture(l->name(), n, dpr);
+            ASSERT_FALSE(img.isNull()) << l->name() << ":" << n;
+            EXPECT_EQ(img.width(), static_cast<int>(std::ceil(info.width * dpr))) << l->name() << ":" << n;
+            EXPECT_EQ(img.height(), static_cast<int>(std::ceil(info.height * dpr))) << l->name() << ":" << n;
+            EXPECT_DOUBLE_EQ(img.devicePixelRatio(), dpr) << l->name() << ":" << n;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, ArtAtRatio, ::testing::Values(1.0, 1.5, 2.0));
+
+TEST(Art, UnknownListOrNumberGivesNull) {
+    ensureApp();
+    EXPECT_TRUE(art::paintPicture("NoSuchList", 1).isNull());
+    EXPECT_TRUE(art::paintPicture("Imapoint", 0).isNull());
+    EXPECT_TRUE(art::paintPicture("Imapoint", 11).isNull());
+}
+
+TEST(Art, CursorsAreBlackAtCornersAndHotSpotIsOnTheHand) {
+    ensureApp();
+    const rt::PictureList& l = art::list("Imapoint");
+    ASSERT_EQ(l.count(), 10);
+    for (int n = 1; n <= l.count(); ++n) {
+        const rt::PictureInfo& info = l.at(n);
+        const QImage img = art::paintPicture("Imapoint", n, 1.0).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(img.width(), 32);
+        const int w = img.width(), h = img.height();
+        for (QPoint c : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+            EXPECT_TRUE(isBlack(img.pixel(c))) << "cursor " << n << " corner " << c.x() << "," << c.y();
+            EXPECT_EQ(qAlpha(img.pixel(c)), 255) << "cursor " << n << ": the ground must be opaque black";
+        }
+        ASSERT_TRUE(info.hotX >= 0 && info.hotX < w && info.hotY >= 0 && info.hotY < h) << "cursor " << n;
+        EXPECT_FALSE(isBlack(img.pixel(info.hotX, info.hotY)))
+            << "cursor " << n << " hot spot " << info.hotX << "," << info.hotY << " is not on the hand";
+        // The hot spot is well inside the drawing: every pixel within 1 px is painted, and most of
+        // the 5 x 5 square around it.
+        int painted = 0;
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx) {
+                const int x = info.hotX + dx, y = info.hotY + dy;
+                if (x < 0 || y < 0 || x >= w || y >= h) continue;
+                const bool on = !isBlack(img.pixel(x, y));
+                painted += on;
+                if (std::abs(dx) <= 1 && std::abs(dy) <= 1) {
+                    EXPECT_TRUE(on) << "cursor " << n << " pixel " << x << "," << y << " next to the hot spot";
+                }
+            }
+        EXPECT_GE(painted, 13) << "cursor " << n;
+    }
+}
+
+TEST(Art, PaintingIsDeterministic) {
+    ensureApp();
+    for (const char* name : {"ImaMenu", "Media", "Imapoint"}) {
+        const rt::PictureList& l = art::list(name);
+        for (int n = 1; n <= l.count(); ++n)
+            EXPECT_EQ(art::paintPicture(name, n, 1.5), art::paintPicture(name, n, 1.5)) << name << ":" << n;
+    }
+}
+
+}  // namespace
