@@ -1,0 +1,71 @@
+// The window as it stands before its load: what the form designer fixes (sizes of the hit
+// areas and the spot shapes, hidden elements, label fonts). The load then places everything.
+
+#include "scope/Oscillo.h"
+
+namespace {
+
+constexpr rt::Color kTeal = rt::Color::rgb(0, 127, 127);
+constexpr rt::Color kGreen = rt::Color::rgb(0, 255, 0);
+
+void designSpot(rt::Shape& spot) {
+    spot.setForm(rt::Shape::Form::Circle);
+    spot.setFilled(true);
+    spot.setFillColor(kGreen);
+    spot.setBorderColor(kGreen);
+    spot.setBorderWidth(2);
+    // Screen units: the dot's centre lies 1.5 units below its top.
+    spot.move(0, 0, 2, 3);
+    spot.setVisible(false);
+}
+
+void designLine(rt::Line& line) {
+    line.setBorderColor(kGreen);
+    line.setBorderWidth(1);
+    line.setVisible(false);
+}
+
+void designLabel(rt::Label& label, float left, float top) {
+    label.setFont(rt::Font{"Arial", 8.25f, true});
+    label.setForeColor(rt::Color::rgb(0, 0, 0));
+    label.setTransparent(true);
+    label.setAutoSize(true);
+    label.move(left, top);
+}
+
+}  // namespace
+
+void Oscillo::designLayout() {
+    FondEcran.move(660, 645, 5900, 4490);
+    FondEcran.setBackColor(kTeal);
+    Axefond.move(120, 90);
+    Ecran.move(120, 90, 5600, 4250);
+    Ecran.setBackColor(kTeal);
+    Ecran.setScale(100, 80, 0, -40);
+    for (rt::Line* l : {&Ten1, &Ten2, &Ten1mes, &Ten2mes}) designLine(*l);
+    for (auto* a : {&faisceau1, &faisceau2, &XY}) designSpot((*a)(0));
+
+    Powerclick.move(1020, 5745, 345, 360);
+    SV1control.move(7575, 2925, 855, 855);
+    SV2control.move(9750, 2925, 855, 855);
+    Tdivcontrol.move(8670, 5475, 850, 850);
+    R1.move(6885, 6285, 450, 450);
+    N1.move(7650, 6270, 450, 450);
+    R2.move(10185, 6285, 450, 450);
+    N2.move(10965, 6270, 450, 450);
+    for (rt::PictureControl* f : {&filR1, &FilN1, &filR2, &filN2}) f->setVisible(false);
+
+    schemaboite.move(6825, 375, 4530, 5505);
+    schemaboite.setVisible(false);
+    CloseSh.move(4150, 40, 255, 225);
+    schema.move(30, 300, 4410, 5130);
+    schema.setScale(100, 100);
+    designLabel(ValR, 60, 27.5f);
+    designLabel(ValC, 60, 70.3f);
+    designLabel(Vle, 33, 45.5f);
+    designLabel(Omega, 0, 27.3f);
+    Omega.setCaption("\u03A9");
+    for (rt::PictureControl* b : {&bY1, &bY2, &bmasse}) b->setVisible(false);
+
+    menu.move(0, 7550, 11820, 735);
+}
