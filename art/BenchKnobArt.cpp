@@ -38,7 +38,9 @@ void generatorKnob(QPainter& p, int n) {
     for (int i = 0; i < 32; ++i) {
         const qreal a = angle + i * 11.25;
         const qreal lit = 0.5 + 0.5 * std::cos((a + 45) * kPi / 180);  // light from the top left
-        p.setPen(QPen(QColor(40 + static_cast<int>(70 * lit), 40 + static_cast<int>(70 * lit), 46 + static_cast<int>(70 * lit)), 0.8));
+        p.setPen(QPen(QColor(40 + static_cast<int>(70 * lit), 40 + static_cast<int>(70 * lit),
+                             46 + static_cast<int>(70 * lit)),
+                      0.8));
         p.drawLine(polar(c, 13.6, a), polar(c, 15.7, a));
     }
     // The cap: a shallow dome with a soft highlight.
@@ -122,7 +124,9 @@ void ledDigit(QPainter& p, int digit) {
 
 // ---- ImaBtnDec: decade knob on a dial --------------------------------------------------------
 
-qreal dialAngle(int k) { return -150.0 + 30.0 * k; }
+qreal dialAngle(int k) {
+    return -150.0 + 30.0 * k;
+}
 
 void decadeKnob(QPainter& p, int n) {
     const QPointF c(35, 34.5);
@@ -131,10 +135,12 @@ void decadeKnob(QPainter& p, int n) {
     for (int k = 0; k <= 10; ++k) {
         const qreal a = dialAngle(k);
         const bool sel = k == n - 1;
-        p.setPen(QPen(sel ? QColor(210, 20, 20) : QColor(70, 70, 75), sel ? 1.4 : 1.0, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(sel ? QColor(210, 20, 20) : QColor(70, 70, 75), sel ? 1.4 : 1.0, Qt::SolidLine,
+                      Qt::RoundCap));
         p.drawLine(polar(c, 17.6, a), polar(c, 20.2, a));
         const QFont f = kit::font(sel ? 10 : 9, true);
-        kit::textAt(p, polar(c, 26, a), QString::number(k), f, sel ? QColor(220, 15, 15) : QColor(35, 35, 40));
+        kit::textAt(p, polar(c, 26, a), QString::number(k), f,
+                    sel ? QColor(220, 15, 15) : QColor(35, 35, 40));
     }
     // Knob: shadow, fluted skirt, domed cap, pointer line.
     const qreal angle = dialAngle(n - 1);
@@ -151,8 +157,10 @@ void decadeKnob(QPainter& p, int n) {
         const qreal a = angle + i * 3.0;
         const qreal r = 15.0 + 0.55 * std::cos(i * 3.0 * 18 * kPi / 180);  // 18 flutes
         const QPointF q = polar(c, r, a);
-        if (i == 0) fluted.moveTo(q);
-        else fluted.lineTo(q);
+        if (i == 0)
+            fluted.moveTo(q);
+        else
+            fluted.lineTo(q);
     }
     fluted.closeSubpath();
     p.drawPath(fluted);
@@ -174,8 +182,14 @@ void decadeKnob(QPainter& p, int n) {
 
 }  // namespace
 
-void paintBtnGene(QPainter& p, int n) { generatorKnob(p, n); }
-void paintLed(QPainter& p, int n) { ledDigit(p, n - 1); }
-void paintImaBtnDec(QPainter& p, int n) { decadeKnob(p, n); }
+void paintBtnGene(QPainter& p, int n) {
+    generatorKnob(p, n);
+}
+void paintLed(QPainter& p, int n) {
+    ledDigit(p, n - 1);
+}
+void paintImaBtnDec(QPainter& p, int n) {
+    decadeKnob(p, n);
+}
 
 }  // namespace art

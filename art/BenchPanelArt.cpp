@@ -17,7 +17,9 @@ namespace {
 
 using kit::kPi;
 
-constexpr qreal tw(qreal twips) { return twips / 15.0; }
+constexpr qreal tw(qreal twips) {
+    return twips / 15.0;
+}
 
 QPointF polar(const QPointF& c, qreal r, qreal deg) {
     const qreal a = deg * kPi / 180;
@@ -46,7 +48,8 @@ void instrumentCase(QPainter& p, qreal w, qreal h, const QColor& body, const QCo
     p.setPen(QPen(QColor(255, 255, 255, 150), 0.8));
     p.drawLine(face.topLeft() + QPointF(3, 1), face.topRight() + QPointF(-3, 1));
     const qreal s = inset + 5.5;
-    const std::array<QPointF, 4> screws = {QPointF(s, s), QPointF(w - s, s), QPointF(s, h - s), QPointF(w - s, h - s)};
+    const std::array<QPointF, 4> screws = {QPointF(s, s), QPointF(w - s, s), QPointF(s, h - s),
+                                           QPointF(w - s, h - s)};
     for (size_t i = 0; i < screws.size(); ++i) kit::screw(p, screws[i], 2.8, 20.0 + 37.0 * i);
 }
 
@@ -64,15 +67,17 @@ void recess(QPainter& p, const QRectF& r, qreal radius) {
 void resistorBox(QPainter& p) {
     const qreal w = 431, h = 174;
     instrumentCase(p, w, h, QColor(52, 48, 46), kDecadePanel, 9);
-    kit::engraved(p, QPointF(195, 31), QStringLiteral("BOITE DE RESISTANCES"), kit::font(16, true), QColor(35, 32, 30));
+    kit::engraved(p, QPointF(195, 31), QStringLiteral("BOITE DE RESISTANCES"), kit::font(16, true),
+                  QColor(35, 32, 30));
     p.setPen(QPen(QColor(120, 115, 100), 0.8));
     p.drawLine(QPointF(40, 45.5), QPointF(350, 45.5));
     static const std::array<const char*, 4> kWeights = {"10000", "1000", "100", "10"};
     for (int i = 0; i < 4; ++i) {
         const qreal x = tw(300 + 1400 * i), y = tw(1080);  // Rpot(i + 1), 70 x 65 px
         recess(p, QRectF(x - 3.5, y - 3.5, 77, 92), 5);
-        kit::engraved(p, QPointF(x + 35, y + 77), QString::fromUtf8("Ω × ") + kWeights[static_cast<size_t>(i)],
-                      kit::font(12, true), QColor(30, 30, 34));
+        kit::engraved(p, QPointF(x + 35, y + 77),
+                      QString::fromUtf8("Ω × ") + kWeights[static_cast<size_t>(i)], kit::font(12, true),
+                      QColor(30, 30, 34));
     }
     // Binding posts on the right.
     kit::terminal(p, QPointF(397, 78), 9, QColor(200, 25, 20));
@@ -94,8 +99,8 @@ void capacitorBox(QPainter& p) {
     const qreal w = 431, h = 141;
     instrumentCase(p, w, h, QColor(28, 48, 120), kDecadePanel, 9);
     const QRectF window(tw(300), tw(600), tw(5230), tw(1200));  // fondbox, covered by the knob strip
-    kit::engraved(p, QPointF(window.center().x(), 27), QStringLiteral("BOITE DE CONDENSATEURS"), kit::font(16, true),
-                  QColor(20, 30, 70));
+    kit::engraved(p, QPointF(window.center().x(), 27), QStringLiteral("BOITE DE CONDENSATEURS"),
+                  kit::font(16, true), QColor(20, 30, 70));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(225, 224, 210));
     p.drawRect(window);
@@ -180,8 +185,8 @@ void displayWindow(QPainter& p) {
     refl.setColorAt(0.3, QColor(255, 255, 255, 0));
     p.setBrush(refl);
     p.drawRect(glass);
-    kit::engraved(p, QPointF(glass.center().x(), glass.bottom() + 14), QStringLiteral("VOLTS"), kit::font(10, true),
-                  QColor(35, 40, 50));
+    kit::engraved(p, QPointF(glass.center().x(), glass.bottom() + 14), QStringLiteral("VOLTS"),
+                  kit::font(10, true), QColor(35, 40, 50));
 }
 
 void powerMarks(QPainter& p) {
@@ -192,7 +197,8 @@ void powerMarks(QPainter& p) {
     const QColor ink(30, 35, 45);
     kit::engraved(p, QPointF(sw.right() + 9, sw.top() + 9), QStringLiteral("I"), kit::font(12, true), ink);
     kit::engraved(p, QPointF(sw.right() + 9, sw.bottom() - 9), QStringLiteral("0"), kit::font(12, true), ink);
-    kit::engraved(p, QPointF(sw.center().x() + 5, sw.top() - 11), QStringLiteral("SECTEUR"), kit::font(9, true), ink);
+    kit::engraved(p, QPointF(sw.center().x() + 5, sw.top() - 11), QStringLiteral("SECTEUR"),
+                  kit::font(9, true), ink);
 }
 
 void coarseMarks(QPainter& p) {
@@ -216,8 +222,10 @@ void fineMarks(QPainter& p) {
     for (int i = 0; i <= steps; ++i) {
         const qreal a = -135 + 270.0 * i / steps;
         const QPointF q = polar(c, 20.0, a);
-        if (i == 0) wedge.moveTo(q);
-        else wedge.lineTo(q);
+        if (i == 0)
+            wedge.moveTo(q);
+        else
+            wedge.lineTo(q);
     }
     for (int i = steps; i >= 0; --i) {
         const qreal a = -135 + 270.0 * i / steps;
@@ -249,11 +257,13 @@ void generatorFront(QPainter& p) {
     // Brushed metal: faint horizontal streaks from a seeded noise.
     for (int y = 9; y < 188; ++y) {
         const double v = kit::noise01(0, y, 77);
-        p.setPen(QPen(v > 0.5 ? QColor(255, 255, 255, static_cast<int>(40 * (v - 0.5))) : QColor(0, 0, 0, static_cast<int>(24 * (0.5 - v))), 1.0));
+        p.setPen(QPen(v > 0.5 ? QColor(255, 255, 255, static_cast<int>(40 * (v - 0.5)))
+                              : QColor(0, 0, 0, static_cast<int>(24 * (0.5 - v))),
+                      1.0));
         p.drawLine(QPointF(10, y + 0.5), QPointF(w - 10, y + 0.5));
     }
-    kit::engraved(p, QPointF(w / 2, 26), QStringLiteral("ALIMENTATION STABILISEE 0 - 15 V"), kit::font(16, true),
-                  QColor(20, 30, 60));
+    kit::engraved(p, QPointF(w / 2, 26), QStringLiteral("ALIMENTATION STABILISEE 0 - 15 V"),
+                  kit::font(16, true), QColor(20, 30, 60));
     p.setPen(QPen(QColor(40, 60, 120), 1.2));
     p.drawLine(QPointF(30, 39.5), QPointF(w - 30, 39.5));
     displayWindow(p);
@@ -306,8 +316,10 @@ void rockerSwitch(QPainter& p, bool on) {
     p.drawEllipse(QPointF(10, 31), 2.9, 3.6);
     // Light on the edge of the half that stands out.
     p.setPen(QPen(QColor(255, 255, 255, 110), 0.8));
-    if (on) p.drawLine(QPointF(5, 38.8), QPointF(15, 38.8));
-    else p.drawLine(QPointF(5, 4.2), QPointF(15, 4.2));
+    if (on)
+        p.drawLine(QPointF(5, 38.8), QPointF(15, 38.8));
+    else
+        p.drawLine(QPointF(5, 4.2), QPointF(15, 4.2));
 }
 
 }  // namespace
@@ -318,16 +330,36 @@ void paintMedia(QPainter& p, int n) {
             drawLightGround(p, 146, 104);
             drawScope(p, QRectF(2, 2, 142, 100), ScopeTrace::Curve);
             break;
-        case 2: resistorBox(p); break;
-        case 3: capacitorBox(p); break;
-        case 10: stripKey(p, false); break;
-        case 11: stripKey(p, true); break;
-        case 12: generatorFront(p); break;
-        case 13: rockerSwitch(p, true); break;
-        case 14: rockerSwitch(p, false); break;
-        case 15: smallArrow(p, true); break;
-        case 16: smallArrow(p, false); break;
-        default: legend(p, n - 4); break;  // 4 to 9
+        case 2:
+            resistorBox(p);
+            break;
+        case 3:
+            capacitorBox(p);
+            break;
+        case 10:
+            stripKey(p, false);
+            break;
+        case 11:
+            stripKey(p, true);
+            break;
+        case 12:
+            generatorFront(p);
+            break;
+        case 13:
+            rockerSwitch(p, true);
+            break;
+        case 14:
+            rockerSwitch(p, false);
+            break;
+        case 15:
+            smallArrow(p, true);
+            break;
+        case 16:
+            smallArrow(p, false);
+            break;
+        default:
+            legend(p, n - 4);
+            break;  // 4 to 9
     }
 }
 

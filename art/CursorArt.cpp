@@ -25,8 +25,8 @@ struct Cursor {
 
 // Picture n -> what it shows (Part 1.2 table).
 constexpr Cursor kCursors[10] = {
-    {Pose::Point, false},    {Pose::Point, true},     {Pose::GripLeft, false}, {Pose::GripRight, false},
-    {Pose::CarryRed, false}, {Pose::CarryRed, true},  {Pose::GripLeft, true},  {Pose::GripRight, true},
+    {Pose::Point, false},      {Pose::Point, true},      {Pose::GripLeft, false}, {Pose::GripRight, false},
+    {Pose::CarryRed, false},   {Pose::CarryRed, true},   {Pose::GripLeft, true},  {Pose::GripRight, true},
     {Pose::CarryBlack, false}, {Pose::CarryBlack, true},
 };
 
@@ -84,15 +84,17 @@ void pointingHand(QPainter& p) {
     hand = hand.united(roundRect(23.3, 13.2, 3.2, 7.5, 1.6));
     hand = hand.united(ellipse(QPointF(9.2, 17.5), 2.6, 4.3, -28));
     skin(p, hand.simplified());
-    creases(p, {QLineF(16.9, 13.5, 16.9, 18.5), QLineF(20.3, 14.0, 20.3, 19.2), QLineF(23.5, 15.2, 23.5, 19.6),
-                QLineF(12.2, 19.5, 14.5, 21.0), QLineF(13.0, 4.6, 15.4, 4.6)});
+    creases(p,
+            {QLineF(16.9, 13.5, 16.9, 18.5), QLineF(20.3, 14.0, 20.3, 19.2), QLineF(23.5, 15.2, 23.5, 19.6),
+             QLineF(12.2, 19.5, 14.5, 21.0), QLineF(13.0, 4.6, 15.4, 4.6)});
 }
 
 // A closed gripping hand seen from above (knuckles up), upright, grip centre at (16.5, 14).
 void grippingHand(QPainter& p) {
     cuff(p, QRectF(10, 25, 14, 10));
     QPainterPath hand = roundRect(9.5, 9.5, 14.5, 13.5, 3.5);
-    for (int i = 0; i < 4; ++i) hand = hand.united(roundRect(9.4 + 3.65 * i, 6.0 + (i == 0 || i == 3 ? 1.0 : 0), 3.7, 8, 1.85));
+    for (int i = 0; i < 4; ++i)
+        hand = hand.united(roundRect(9.4 + 3.65 * i, 6.0 + (i == 0 || i == 3 ? 1.0 : 0), 3.7, 8, 1.85));
     hand = hand.united(roundRect(11.5, 19, 10.5, 7.5, 1.5));
     hand = hand.united(ellipse(QPointF(8.6, 16.2), 2.5, 4.6, 22));
     skin(p, hand.simplified());
@@ -174,8 +176,8 @@ void carryingHand(QPainter& p, bool red) {
     hand = hand.united(roundRect(15.8, 19.5, 11.0, 7.0, 2.0));
     hand = hand.united(ellipse(QPointF(14.9, 11.6), 2.2, 3.8, -42));
     skin(p, hand.simplified());
-    creases(p, {QLineF(13.4, 15.7, 16.8, 19.6), QLineF(15.3, 14.4, 19.7, 19.0), QLineF(17.8, 13.6, 22.4, 17.8),
-                QLineF(17.2, 12.6, 19.9, 12.6)});
+    creases(p, {QLineF(13.4, 15.7, 16.8, 19.6), QLineF(15.3, 14.4, 19.7, 19.0),
+                QLineF(17.8, 13.6, 22.4, 17.8), QLineF(17.2, 12.6, 19.9, 12.6)});
 }
 
 // The red no-entry sign.
@@ -195,10 +197,14 @@ void noEntry(QPainter& p, const QPointF& c) {
 // Where the sign goes: a corner the hand leaves free.
 QPointF signPlace(Pose pose) {
     switch (pose) {
-        case Pose::Point: return {26.0, 6.0};
-        case Pose::GripLeft: return {26.3, 20.5};
-        case Pose::GripRight: return {5.7, 20.5};
-        default: return {26.3, 5.9};
+        case Pose::Point:
+            return {26.0, 6.0};
+        case Pose::GripLeft:
+            return {26.3, 20.5};
+        case Pose::GripRight:
+            return {5.7, 20.5};
+        default:
+            return {26.3, 5.9};
     }
 }
 
@@ -208,11 +214,21 @@ void paintImapoint(QPainter& p, int n) {
     p.fillRect(QRectF(0, 0, 32, 32), Qt::black);
     const Cursor& c = kCursors[n - 1];
     switch (c.pose) {
-        case Pose::Point: pointingHand(p); break;
-        case Pose::GripLeft: turningHand(p, true); break;
-        case Pose::GripRight: turningHand(p, false); break;
-        case Pose::CarryRed: carryingHand(p, true); break;
-        case Pose::CarryBlack: carryingHand(p, false); break;
+        case Pose::Point:
+            pointingHand(p);
+            break;
+        case Pose::GripLeft:
+            turningHand(p, true);
+            break;
+        case Pose::GripRight:
+            turningHand(p, false);
+            break;
+        case Pose::CarryRed:
+            carryingHand(p, true);
+            break;
+        case Pose::CarryBlack:
+            carryingHand(p, false);
+            break;
     }
     if (c.refused) noEntry(p, signPlace(c.pose));
 }

@@ -31,7 +31,8 @@ inline QFont font(int pixelSize, bool bold = true) {
 
 // A well-mixed 32-bit hash of (x, y, seed).
 inline uint32_t hash(int x, int y, uint32_t seed) {
-    uint32_t h = seed * 0x9E3779B9u ^ static_cast<uint32_t>(x) * 0x85EBCA6Bu ^ static_cast<uint32_t>(y) * 0xC2B2AE35u;
+    uint32_t h =
+        seed * 0x9E3779B9u ^ static_cast<uint32_t>(x) * 0x85EBCA6Bu ^ static_cast<uint32_t>(y) * 0xC2B2AE35u;
     h ^= h >> 16;
     h *= 0x7FEB352Du;
     h ^= h >> 15;
@@ -41,7 +42,9 @@ inline uint32_t hash(int x, int y, uint32_t seed) {
 }
 
 // Hash noise in [0, 1).
-inline double noise01(int x, int y, uint32_t seed) { return (hash(x, y, seed) >> 8) * (1.0 / 16777216.0); }
+inline double noise01(int x, int y, uint32_t seed) {
+    return (hash(x, y, seed) >> 8) * (1.0 / 16777216.0);
+}
 
 // Smooth value noise in [0, 1) at a real position, cells of size 1.
 inline double valueNoise(double x, double y, uint32_t seed) {
@@ -68,11 +71,14 @@ inline QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int 
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const double lx = (x + 0.5) / dpr, ly = (y + 0.5) / dpr;
-            const double mottle = 0.6 * valueNoise(lx / 9.0, ly / 9.0, seed) + 0.4 * valueNoise(lx / 3.2, ly / 3.2, seed + 1);
+            const double mottle =
+                0.6 * valueNoise(lx / 9.0, ly / 9.0, seed) + 0.4 * valueNoise(lx / 3.2, ly / 3.2, seed + 1);
             double v = 138 + tone + (mottle - 0.5) * 30;
             double r = v, g = v, b = v + 4;
-            const double grain = valueNoise(lx / 1.7, ly / 1.7, seed + 2);
-            const double kind = noise01(static_cast<int>(std::floor(lx / 2.2)), static_cast<int>(std::floor(ly / 2.2)), seed + 3);
+            const double grain = valueNoise((0.8 * lx + 0.6 * ly) / 1.7, (0.8 * ly - 0.6 * lx) / 1.7,
+                                            seed + 2);  // turned grid
+            const double kind = noise01(static_cast<int>(std::floor(lx / 2.2)),
+                                        static_cast<int>(std::floor(ly / 2.2)), seed + 3);
             if (grain > 0.80) {  // dark grains
                 const double k = std::min(1.0, (grain - 0.80) / 0.10) * (kind < 0.5 ? 0.8 : 0.55);
                 r += (62 - r) * k;
@@ -97,7 +103,8 @@ inline QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int 
 // Granite clipped to a shape.
 inline void fillGranite(QPainter& p, const QPainterPath& shape, uint32_t seed, int tone = 0) {
     const QRectF br = shape.boundingRect();
-    const QRectF r(std::floor(br.x()), std::floor(br.y()), std::ceil(br.width()) + 1, std::ceil(br.height()) + 1);
+    const QRectF r(std::floor(br.x()), std::floor(br.y()), std::ceil(br.width()) + 1,
+                   std::ceil(br.height()) + 1);
     p.save();
     p.setClipPath(shape, Qt::IntersectClip);
     p.drawImage(r.topLeft(), graniteImage(r.size(), devicePixelRatio(p), seed, tone));
@@ -105,7 +112,8 @@ inline void fillGranite(QPainter& p, const QPainterPath& shape, uint32_t seed, i
 }
 
 // A bevel along a shape's outline: light from the top left, shade to the bottom right.
-inline void bevel(QPainter& p, const QPainterPath& shape, qreal width, int lightAlpha = 150, int shadeAlpha = 150) {
+inline void bevel(QPainter& p, const QPainterPath& shape, qreal width, int lightAlpha = 150,
+                  int shadeAlpha = 150) {
     const QRectF r = shape.boundingRect();
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0.0, QColor(255, 255, 255, lightAlpha));

@@ -111,7 +111,8 @@ void namePlate(QPainter& p, int k) {
 
     QFont f = kit::font(22, true);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
-    const QPainterPath word = spinTransform(k, QPointF(71, 13.5)).map(kit::textPath(QPointF(0, 0), "Vorlinde", f));
+    const QPainterPath word =
+        spinTransform(k, QPointF(71, 13.5)).map(kit::textPath(QPointF(0, 0), "Vorlinde", f));
     // Relief: a dark cast shadow down-right, a bright edge up-left, then the blue face.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 20, 150));
@@ -134,25 +135,25 @@ void namePlate(QPainter& p, int k) {
 // resistor box on top and a capacitor on the right.
 void circuitSymbol(QPainter& p) {
     QPainterPath wires;
-    wires.moveTo(-9, -1.9);  // from the cell up and along the top
+    wires.moveTo(-9, -2.4);  // from the cell up and along the top
     wires.lineTo(-9, -7);
     wires.lineTo(-4.5, -7);
     wires.moveTo(4.5, -7);  // after the resistor, down to the capacitor
     wires.lineTo(9, -7);
-    wires.lineTo(9, -1.9);
-    wires.moveTo(9, 1.9);  // after the capacitor, back along the bottom
+    wires.lineTo(9, -2.4);
+    wires.moveTo(9, 2.4);  // after the capacitor, back along the bottom
     wires.lineTo(9, 7);
     wires.lineTo(-9, 7);
-    wires.lineTo(-9, 1.9);
+    wires.lineTo(-9, 2.4);
     QPainterPath plates;
-    plates.moveTo(5, -1.9);  // capacitor plates
-    plates.lineTo(13, -1.9);
-    plates.moveTo(5, 1.9);
-    plates.lineTo(13, 1.9);
-    plates.moveTo(-13.2, -1.9);  // cell: long and short plates
-    plates.lineTo(-4.8, -1.9);
-    plates.moveTo(-11.2, 1.9);
-    plates.lineTo(-6.8, 1.9);
+    plates.moveTo(5, -2.4);  // capacitor plates
+    plates.lineTo(13, -2.4);
+    plates.moveTo(5, 2.4);
+    plates.lineTo(13, 2.4);
+    plates.moveTo(-13.2, -2.4);  // cell: long and short plates
+    plates.lineTo(-4.8, -2.4);
+    plates.moveTo(-11.2, 2.4);
+    plates.lineTo(-6.8, 2.4);
     const QRectF res(-4.5, -9.4, 9, 4.8);
 
     auto all = [&](const QPen& pen, const QBrush& fill) {
@@ -167,8 +168,8 @@ void circuitSymbol(QPainter& p) {
     p.translate(0.8, 1.0);
     all(QPen(QColor(0, 0, 0, 80), 3.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(0, 0, 0, 80));
     p.restore();
-    all(QPen(QColor(95, 60, 0), 3.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(95, 60, 0));
-    all(QPen(QColor(255, 208, 20), 1.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(255, 232, 110));
+    all(QPen(QColor(95, 60, 0), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(95, 60, 0));
+    all(QPen(QColor(255, 208, 20), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(255, 232, 110));
 }
 
 void circuitButton(QPainter& p, int k) {
@@ -176,6 +177,7 @@ void circuitButton(QPainter& p, int k) {
     p.save();
     p.translate(38, 16.5);
     p.rotate(90.0 * k);
+    p.scale(1.1, 1.1);
     circuitSymbol(p);
     p.restore();
 }
@@ -194,8 +196,10 @@ void flagLogo(QPainter& p, const QRectF& r, const QColor& c) {
         const int steps = 12;
         for (int s = 0; s <= steps; ++s) {
             const qreal x = x0 + pw * s / steps;
-            if (s == 0) pane.moveTo(x, y0 + wave(x));
-            else pane.lineTo(x, y0 + wave(x));
+            if (s == 0)
+                pane.moveTo(x, y0 + wave(x));
+            else
+                pane.lineTo(x, y0 + wave(x));
         }
         for (int s = steps; s >= 0; --s) {
             const qreal x = x0 + pw * s / steps;
@@ -226,7 +230,8 @@ void computer(QPainter& p, int logo) {
     p.setPen(QPen(QColor(150, 145, 125), 0.5));
     for (int row = 0; row < 2; ++row)
         for (qreal x = 18 + row * 1.5; x < 103 - row * 1.5; x += 4.2)
-            p.drawLine(QPointF(x + (x - 60) * 0.05 * row, 87.6 + row * 2.3), QPointF(x + 2.6, 87.6 + row * 2.3));
+            p.drawLine(QPointF(x + (x - 60) * 0.05 * row, 87.6 + row * 2.3),
+                       QPointF(x + 2.6, 87.6 + row * 2.3));
     beveled(QRectF(8, 63, 105, 21), 2.5);
     p.setPen(QPen(QColor(80, 75, 60), 1.2));
     p.drawLine(QPointF(70, 70), QPointF(100, 70));  // floppy slot
@@ -263,7 +268,7 @@ void computer(QPainter& p, int logo) {
     }
     // Glass reflection.
     QLinearGradient refl(screen.topLeft(), screen.bottomLeft());
-    refl.setColorAt(0, QColor(255, 255, 255, 45));
+    refl.setColorAt(0, QColor(255, 255, 255, 26));
     refl.setColorAt(0.4, QColor(255, 255, 255, 0));
     p.setBrush(refl);
     p.drawPolygon(QPolygonF({screen.topLeft(), screen.topRight(), QPointF(screen.right(), screen.top() + 10),
@@ -276,15 +281,21 @@ void computer(QPainter& p, int logo) {
 }  // namespace
 
 void paintImaMenu(QPainter& p, int n) {
-    if (n == 1) graniteStrip(p, 784, 45, 11);
-    else if (n <= 5) returnButton(p, n - 2);
-    else if (n <= 9) namePlate(p, n - 6);
-    else if (n <= 13) circuitButton(p, n - 10);
+    if (n == 1)
+        graniteStrip(p, 784, 45, 11);
+    else if (n <= 5)
+        returnButton(p, n - 2);
+    else if (n <= 9)
+        namePlate(p, n - 6);
+    else if (n <= 13)
+        circuitButton(p, n - 10);
     else if (n <= 19) {
         drawLightGround(p, 132, 83);
         drawScope(p, QRectF(0, 0, 132, 83), n == 14 ? ScopeTrace::None : ScopeTrace::Line, n - 15);
-    } else if (n == 20) graniteStrip(p, 307, 109, 12);
-    else computer(p, n - 21);
+    } else if (n == 20)
+        graniteStrip(p, 307, 109, 12);
+    else
+        computer(p, n - 21);
 }
 
 }  // namespace art

@@ -21,7 +21,8 @@ void knob(QPainter& p, const QPointF& c, qreal r, qreal angleDeg) {
     p.drawEllipse(c, r, r);
     const qreal a = angleDeg * kit::kPi / 180;
     p.setPen(QPen(QColor(240, 240, 240), std::max(0.6, r * 0.18), Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(c + QPointF(std::sin(a), -std::cos(a)) * r * 0.35, c + QPointF(std::sin(a), -std::cos(a)) * r * 0.85);
+    p.drawLine(c + QPointF(std::sin(a), -std::cos(a)) * r * 0.35,
+               c + QPointF(std::sin(a), -std::cos(a)) * r * 0.85);
 }
 
 void screenGlass(QPainter& p, const QRectF& s, ScopeTrace trace, int level) {
@@ -34,8 +35,10 @@ void screenGlass(QPainter& p, const QRectF& s, ScopeTrace trace, int level) {
     // Graticule, 10 by 8 divisions, with fine ticks on the centre lines.
     const qreal dx = s.width() / 10, dy = s.height() / 8;
     p.setPen(QPen(QColor(90, 160, 110, 120), 0.4));
-    for (int i = 1; i < 10; ++i) p.drawLine(QPointF(s.left() + i * dx, s.top()), QPointF(s.left() + i * dx, s.bottom()));
-    for (int j = 1; j < 8; ++j) p.drawLine(QPointF(s.left(), s.top() + j * dy), QPointF(s.right(), s.top() + j * dy));
+    for (int i = 1; i < 10; ++i)
+        p.drawLine(QPointF(s.left() + i * dx, s.top()), QPointF(s.left() + i * dx, s.bottom()));
+    for (int j = 1; j < 8; ++j)
+        p.drawLine(QPointF(s.left(), s.top() + j * dy), QPointF(s.right(), s.top() + j * dy));
     p.setPen(QPen(QColor(110, 190, 130, 150), 0.4));
     for (int i = 1; i < 50; ++i) {
         const qreal x = s.left() + i * dx / 5;
@@ -54,9 +57,12 @@ void screenGlass(QPainter& p, const QRectF& s, ScopeTrace trace, int level) {
     } else if (trace == ScopeTrace::Curve) {
         for (int i = 0; i <= 60; ++i) {
             const qreal t = i / 60.0;
-            const QPointF q(s.left() + 1 + t * (s.width() - 2), s.top() + s.height() * (0.875 - 0.7 * (1 - std::exp(-4.5 * t))));
-            if (i == 0) path.moveTo(q);
-            else path.lineTo(q);
+            const QPointF q(s.left() + 1 + t * (s.width() - 2),
+                            s.top() + s.height() * (0.875 - 0.7 * (1 - std::exp(-4.5 * t))));
+            if (i == 0)
+                path.moveTo(q);
+            else
+                path.lineTo(q);
         }
     }
     if (!path.isEmpty()) {

@@ -21,7 +21,9 @@ void ensureApp() {
     if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);  // NOLINT: intentionally kept
 }
 
-bool isBlack(QRgb c) { return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0; }
+bool isBlack(QRgb c) {
+    return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0;
+}
 
 class ArtAtRatio : public ::testing::TestWithParam<double> {};
 
@@ -76,7 +78,8 @@ TEST(Art, CursorsAreBlackAtCornersAndHotSpotIsOnTheHand) {
                 const bool on = !isBlack(img.pixel(x, y));
                 painted += on;
                 if (std::abs(dx) <= 1 && std::abs(dy) <= 1) {
-                    EXPECT_TRUE(on) << "cursor " << n << " pixel " << x << "," << y << " next to the hot spot";
+                    EXPECT_TRUE(on) << "cursor " << n << " pixel " << x << "," << y
+                                    << " next to the hot spot";
                 }
             }
         EXPECT_GE(painted, 13) << "cursor " << n;

@@ -53,7 +53,8 @@ void drawChecker(QPainter& p, const QRectF& r) {
     const int cell = 4;
     for (int y = 0; y * cell < r.height(); ++y)
         for (int x = 0; x * cell < r.width(); ++x)
-            if ((x + y) % 2) p.fillRect(QRectF(r.x() + x * cell, r.y() + y * cell, cell, cell), QColor(190, 190, 190));
+            if ((x + y) % 2)
+                p.fillRect(QRectF(r.x() + x * cell, r.y() + y * cell, cell, cell), QColor(190, 190, 190));
     p.restore();
 }
 
@@ -78,7 +79,8 @@ int layout(const std::vector<Section>& sections, QPainter* p) {
             p->drawText(QRectF(kMargin, y, kSheetWidth - 2 * kMargin, kTitleHeight - 6),
                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(s.title));
             p->setPen(QColor(90, 90, 100));
-            p->drawLine(QPointF(kMargin, y + kTitleHeight - 4), QPointF(kSheetWidth - kMargin, y + kTitleHeight - 4));
+            p->drawLine(QPointF(kMargin, y + kTitleHeight - 4),
+                        QPointF(kSheetWidth - kMargin, y + kTitleHeight - 4));
         }
         y += kTitleHeight;
         int x = kMargin;
@@ -87,8 +89,8 @@ int layout(const std::vector<Section>& sections, QPainter* p) {
             const QSizeF sz = c.image.deviceIndependentSize();
             const int w = static_cast<int>(std::ceil(sz.width()));
             const int h = static_cast<int>(std::ceil(sz.height()));
-            const int labelW = static_cast<int>(std::ceil(QFontMetricsF(sheetFont(11, false)).horizontalAdvance(
-                                   QString::fromStdString(c.label))));
+            const int labelW = static_cast<int>(std::ceil(
+                QFontMetricsF(sheetFont(11, false)).horizontalAdvance(QString::fromStdString(c.label))));
             const int cellW = std::max({w, 24, labelW + 4});
             if (x > kMargin && x + cellW > kSheetWidth - kMargin) {
                 x = kMargin;
@@ -117,7 +119,9 @@ int layout(const std::vector<Section>& sections, QPainter* p) {
 
 // ---- assembled panels: the bench's pictures put together at their Part 2.1 places ----------
 
-constexpr double tw(double twips) { return twips / 15.0; }
+constexpr double tw(double twips) {
+    return twips / 15.0;
+}
 
 struct Placed {
     const char* list;
@@ -155,9 +159,10 @@ Section assemblies(double dpr) {
         strip.push_back({"ImaBtnDec", 1 + 2 * i, stripX + tw(1400 * i), stripY});
         strip.push_back({"Media", 4 + i, stripX + tw(legLeft[i]), stripY + tw(1000)});
     }
-    s.cells.push_back({assemble("Media", 3, {{"Media", 10, tw(200), tw(320)}, {"Media", 11, tw(5450), tw(320)}}, dpr,
-                                fond, strip),
-                       "DecC", false});
+    s.cells.push_back(
+        {assemble("Media", 3, {{"Media", 10, tw(200), tw(320)}, {"Media", 11, tw(5450), tw(320)}}, dpr, fond,
+                  strip),
+         "DecC", false});
 
     // The generator switched on at 05.3 V, coarse step 6, fine step 4.
     s.cells.push_back({assemble("Media", 12,
@@ -169,8 +174,10 @@ Section assemblies(double dpr) {
                                  {"BtnGene", 4, tw(3825), tw(1725)}},
                                 dpr),
                        "Gene (on, 05.3 V)", false});
-    s.cells.push_back({assemble("Media", 12, {{"Media", 14, tw(405), tw(1445)}, {"BtnGene", 1, tw(3825), tw(765)},
-                                              {"BtnGene", 1, tw(3825), tw(1725)}},
+    s.cells.push_back({assemble("Media", 12,
+                                {{"Media", 14, tw(405), tw(1445)},
+                                 {"BtnGene", 1, tw(3825), tw(765)},
+                                 {"BtnGene", 1, tw(3825), tw(1725)}},
                                 dpr),
                        "Gene (off)", false});
     s.cells.push_back({assemble("ImaMenu", 20,
@@ -220,7 +227,8 @@ int main(int argc, char** argv) {
             if (img.isNull()) label += " (null)";
             if (isCursor) label += " @" + std::to_string(info.hotX) + "," + std::to_string(info.hotY);
             if (img.isNull()) {
-                img = QImage(std::max(1, info.width), std::max(1, info.height), QImage::Format_ARGB32_Premultiplied);
+                img = QImage(std::max(1, info.width), std::max(1, info.height),
+                             QImage::Format_ARGB32_Premultiplied);
                 img.fill(Qt::red);
             }
             s.cells.push_back({img, label, false});
