@@ -12,15 +12,6 @@
 
 namespace {
 
-// Fonts need a gui application; one per test process (offscreen platform). It is left to the
-// end of the process on purpose: destroying it from an exit handler crashes inside Qt.
-void ensureApp() {
-    static int argc = 1;
-    static char name[] = "art_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);  // NOLINT: intentionally kept
-}
-
 bool isBlack(QRgb c) {
     return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0;
 }
@@ -28,7 +19,6 @@ bool isBlack(QRgb c) {
 class ArtAtRatio : public ::testing::TestWithParam<double> {};
 
 TEST_P(ArtAtRatio, EveryPicturePaintsAtItsSize) {
-    ensureApp();
     const double dpr = GetParam();
     for (const rt::PictureList* l : art::allLists()) {
         ASSERT_GT(l->count(), 0) << l->name();
@@ -46,14 +36,12 @@ TEST_P(ArtAtRatio, EveryPicturePaintsAtItsSize) {
 INSTANTIATE_TEST_SUITE_P(Ratios, ArtAtRatio, ::testing::Values(1.0, 1.5, 2.0));
 
 TEST(Art, UnknownListOrNumberGivesNull) {
-    ensureApp();
     EXPECT_TRUE(art::paintPicture("NoSuchList", 1).isNull());
     EXPECT_TRUE(art::paintPicture("Imapoint", 0).isNull());
     EXPECT_TRUE(art::paintPicture("Imapoint", 11).isNull());
 }
 
 TEST(Art, CursorsAreBlackAtCornersAndHotSpotIsOnTheHand) {
-    ensureApp();
     const rt::PictureList& l = art::list("Imapoint");
     ASSERT_EQ(l.count(), 10);
     for (int n = 1; n <= l.count(); ++n) {
@@ -87,7 +75,6 @@ TEST(Art, CursorsAreBlackAtCornersAndHotSpotIsOnTheHand) {
 }
 
 TEST(Art, PaintingIsDeterministic) {
-    ensureApp();
     for (const char* name : {"ImaMenu", "Media", "Imapoint"}) {
         const rt::PictureList& l = art::list(name);
         for (int n = 1; n <= l.count(); ++n)

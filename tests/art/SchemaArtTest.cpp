@@ -20,17 +20,7 @@
 
 namespace {
 
-// Text needs a gui application (offscreen platform); one per test process.
-class SchemaArt : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "schema_art_tests";
-        static char* argv[] = {name, nullptr};
-        static std::unique_ptr<QGuiApplication> app;
-        if (!QGuiApplication::instance()) app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-};
+class SchemaArt : public ::testing::Test {};
 
 struct Scale {
     double x, y;

@@ -19,16 +19,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// Captions need fonts, and fonts a gui application: one per test process, kept to its end.
-class WithGuiApp : public ::testing::Test {
-protected:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "scope_art_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);  // NOLINT: kept on purpose
-    }
-};
+class WithGuiApp : public ::testing::Test {};
 using ScopeGraticule = WithGuiApp;
 using ScopePanel = WithGuiApp;
 using ScopeKnobs = WithGuiApp;
