@@ -1,0 +1,62 @@
+// The parts of the runner that use Qt: the text measurer, snapshots and locale names.
+
+#include <QLocale>
+#include <QString>
+
+#include "tools/scenario/Session.h"
+#include "tools/scenario/QtSeams.h"
+
+#ifdef VORLINDE_SCENARIO_QT_BINDING
+#include "runtime/qt/QtTextMeasurer.h"
+#include "runtime/qt/WindowPainter.h"
+#endif
+
+namespace scenario {
+namespace {
+
+char asciiDecimal(const QLocale& l) {
+    const QString p = l.decimalPoint();
+    const char c = p.size() == 1 ? p.at(0).toLatin1() : 0;
+    return c > 0 && c < 0x7f ? c : '.';
+}
+
+}  // namespace
+
+std::unique_ptr<rt::TextMeasurer> makeTextMeasurer() {
+#ifdef VORLINDE_SCENARIO_QT_BINDING
+    return std::make_unique<rtqt::QtTextMeasurer>();
+#else
+    return std::make_unique<rt::ApproxTextMeasurer>();
+#endif
+}
+
+char systemDecimalSeparator() { return asciiDecimal(QLocale::system()); }
+
+std::optional<char> localeDecimalSeparator(const std::string& name) {
+    if (name == "C" || name == "POSIX") return '.';
+    const QLocale l(QString::fromStdString(name));
+    if (l.language() == QLocale::C) return std::nullopt;  // Qt's answer to a name it does not know
+    return asciiDecimal(l);
+}
+
+bool saveSnapshot(const rt::Window& w, const std::string& path, std::string& error) {
+#ifdef VORLINDE_SCENARIO_QT_BINDING
+    const QImage img = rtqt::renderWindow(w);
+    if (img.isNull()) {
+        error = "the window has no area to render";
+        return false;
+    }
+    if (!img.save(QString::fromStdString(path), "PNG")) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+#else
+    (void)w;
+    (void)path;
+    error = "this build has no window renderer";
+    return false;
+#endif
+}
+
+}  // namespace scenario
