@@ -1,4 +1,4 @@
-// The bench's knob and display pictures (Part 2.1): BtnGene (generator knob in 16 positions),
+// The bench's knob and display pictures: BtnGene (generator knob in 16 positions),
 // Led (seven-segment digits) and ImaBtnDec (decade knob on its 0..10 dial).
 
 #include <QPainter>

@@ -1,5 +1,5 @@
-// Media: the bench's instrument fronts, legends, arrows and power switch (Part 2.1). The panel
-// art agrees with where the controls sit (Part 2.1 table; twips / 15 = pixels, from the
+// Media: the bench's instrument fronts, legends, arrows and power switch. The panel
+// art agrees with where the controls sit (the bench window's layout; twips / 15 = pixels, from the
 // panel's top-left corner).
 
 #include <QPainter>

@@ -1,4 +1,4 @@
-// Imapoint: the ten mouse cursors (Part 1.2), 32 x 32 on opaque black (black is transparent in
+// Imapoint: the ten mouse cursors, 32 x 32 on opaque black (black is transparent in
 // the cursor). A white cartoon hand with a dark grey outline (never pure black) and a blue cuff at
 // the bottom edge. The hot spots in art/PictureTables.cpp (makeImapoint) follow these drawings:
 // fingertip (14, 2); grip centre (12, 14) turned left, (20, 14) turned right; plug tip (6, 4).
@@ -23,7 +23,7 @@ struct Cursor {
     bool refused;
 };
 
-// Picture n -> what it shows (Part 1.2 table).
+// Picture n -> what it shows.
 constexpr Cursor kCursors[10] = {
     {Pose::Point, false},      {Pose::Point, true},      {Pose::GripLeft, false}, {Pose::GripRight, false},
     {Pose::CarryRed, false},   {Pose::CarryRed, true},   {Pose::GripLeft, true},  {Pose::GripRight, true},

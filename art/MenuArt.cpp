@@ -1,4 +1,4 @@
-// ImaMenu: the menu strips and their animated buttons (Part 1.2). Buttons and strips on grey
+// ImaMenu: the menu strips and their animated buttons. Buttons and strips on grey
 // granite; the instrument pictures (oscilloscope, computer) on a light ground.
 
 #include <QPainter>
@@ -184,32 +184,32 @@ void circuitButton(QPainter& p, int k) {
 
 // ---- instrument pictures on a light ground --------------------------------------------------
 
-// The computer's flag-like logo: four waving panes in shades of one colour.
+// The computer's flag-like logo: a flag waving from a mast, in shades of one colour.
 void flagLogo(QPainter& p, const QRectF& r, const QColor& c) {
-    const qreal gap = 1.6;
-    const qreal pw = (r.width() - gap) / 2, ph = (r.height() - gap) / 2;
-    auto wave = [&](qreal x) { return 1.8 * std::sin((x - r.left()) / r.width() * kPi * 1.5); };
-    const QColor shades[4] = {c.lighter(115), c, c.darker(118), c.darker(135)};
-    for (int i = 0; i < 4; ++i) {
-        const qreal x0 = r.left() + (i % 2) * (pw + gap), y0 = r.top() + (i / 2) * (ph + gap);
-        QPainterPath pane;
-        const int steps = 12;
-        for (int s = 0; s <= steps; ++s) {
-            const qreal x = x0 + pw * s / steps;
-            if (s == 0)
-                pane.moveTo(x, y0 + wave(x));
-            else
-                pane.lineTo(x, y0 + wave(x));
-        }
-        for (int s = steps; s >= 0; --s) {
-            const qreal x = x0 + pw * s / steps;
-            pane.lineTo(x, y0 + ph + wave(x));
-        }
-        pane.closeSubpath();
-        p.setPen(QPen(c.darker(220), 0.5));
-        p.setBrush(shades[i]);
-        p.drawPath(pane);
+    const qreal mastX = r.left() + 2;
+    p.setPen(QPen(QColor(200, 200, 205), 1.2));
+    p.drawLine(QPointF(mastX, r.top()), QPointF(mastX, r.bottom()));
+    const qreal x0 = mastX + 0.6, w = r.right() - x0, h = r.height() * 0.62;
+    auto wave = [&](qreal x) { return 1.8 * std::sin((x - x0) / w * kPi * 1.6); };
+    const int steps = 14;
+    QPainterPath flag;
+    for (int s = 0; s <= steps; ++s) {
+        const qreal x = x0 + w * s / steps;
+        if (s == 0) flag.moveTo(x, r.top() + wave(x));
+        else flag.lineTo(x, r.top() + wave(x));
     }
+    for (int s = steps; s >= 0; --s) {
+        const qreal x = x0 + w * s / steps;
+        flag.lineTo(x, r.top() + h + wave(x));
+    }
+    flag.closeSubpath();
+    QLinearGradient shade(r.topLeft(), QPointF(r.right(), r.top()));
+    shade.setColorAt(0, c.lighter(115));
+    shade.setColorAt(0.5, c);
+    shade.setColorAt(1, c.darker(130));
+    p.setPen(QPen(c.darker(220), 0.5));
+    p.setBrush(shade);
+    p.drawPath(flag);
 }
 
 void computer(QPainter& p, int logo) {

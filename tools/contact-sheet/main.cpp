@@ -117,7 +117,7 @@ int layout(const std::vector<Section>& sections, QPainter* p) {
     return y + kMargin;
 }
 
-// ---- assembled panels: the bench's pictures put together at their Part 2.1 places ----------
+// ---- assembled panels: the bench's pictures put together at their places on the bench ----------
 
 constexpr double tw(double twips) {
     return twips / 15.0;
@@ -145,7 +145,7 @@ QImage assemble(const char* list, int n, const std::vector<Placed>& parts, doubl
 
 Section assemblies(double dpr) {
     Section s;
-    s.title = "Assembled bench panels (controls at their Part 2.1 places)";
+    s.title = "Assembled bench panels (controls at their places on the bench)";
     std::vector<Placed> r;
     for (int i = 0; i < 4; ++i) r.push_back({"ImaBtnDec", 1 + 3 * i, tw(300 + 1400 * i), tw(1080)});
     s.cells.push_back({assemble("Media", 2, r, dpr), "DecR", false});
