@@ -25,8 +25,8 @@ void designLine(rt::Line& line) {
     line.setVisible(false);
 }
 
-void designLabel(rt::Label& label, float left, float top) {
-    label.setFont(rt::Font{"Arial", 8.25f, true});
+void designLabel(rt::Label& label, const rt::Font& font, float left, float top) {
+    label.setFont(font);
     label.setForeColor(rt::Color::rgb(0, 0, 0));
     label.setTransparent(true);
     label.setAutoSize(true);
@@ -60,11 +60,13 @@ void Oscillo::designLayout() {
     CloseSh.move(4150, 40, 255, 225);
     schema.move(30, 300, 4410, 5130);
     schema.setScale(100, 100);
-    designLabel(ValR, 60, 27.5f);
-    designLabel(ValC, 60, 70.3f);
-    designLabel(Vle, 33, 45.5f);
-    designLabel(Omega, 0, 27.3f);
-    Omega.setCaption("\u03A9");
+    // The same lettering as the bench's schematic: the ohm sign is the Symbol font's W.
+    const rt::Font values{"Arial", 9.0f, true};
+    designLabel(ValR, values, 60, 27.5f);
+    designLabel(ValC, values, 60, 70.3f);
+    designLabel(Vle, rt::Font{"Arial", 9.75f, true}, 33, 45.5f);
+    designLabel(Omega, rt::Font{"Symbol", 9.75f, true}, 0, 27.3f);
+    Omega.setCaption("W");
     for (rt::PictureControl* b : {&bY1, &bY2, &bmasse}) b->setVisible(false);
 
     menu.move(0, 7550, 11820, 735);
