@@ -73,6 +73,10 @@ TEST(CapacitorBox, SumOrderIsTenthsThenWholeThenHundredths) {
     // 0.1 x 3 is 0.30000000000000004 in double; adding in another order would lose the residue.
     EXPECT_EQ(bench::capacitanceMicrofarads(capacitorKnobs(0, 0, 0, 0, 3, 0)), 0.30000000000000004);
     EXPECT_NE(bench::capacitanceMicrofarads(capacitorKnobs(0, 0, 0, 0, 3, 0)), 0.3);
+    // (0.1 + 1) + 0.03 and (0.1 + 0.03) + 1 differ in their last bit.
+    EXPECT_EQ(bench::capacitanceMicrofarads(capacitorKnobs(0, 0, 0, 1, 1, 3)), 1.1300000000000001);
+    EXPECT_EQ(bench::capacitanceMicrofarads(capacitorKnobs(0, 0, 0, 5, 1, 1)), 5.109999999999999);
+    EXPECT_EQ(bench::capacitanceCaption(5.109999999999999, ','), "5,11 µF");
 }
 
 TEST(Generator, VoltageIsComputedInDoubleAndStoredInSingle) {
