@@ -1,0 +1,87 @@
+#pragma once
+// The real main frame: a Qt main window bound to the model frame `frmMain`. Its centre is the
+// multiple-document area that holds one sub-window per instrument window (maximised, without
+// close boxes, shown and hidden as the model says); along its bottom the status bar with the
+// frame's three panels (empty text, today's date, the time kept current). The frame is made
+// before any model window, since the first window the program creates is the bench, and is
+// bound to the model frame when that one appears.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "runtime/Control.h"
+#include "runtime/qt/CursorCache.h"
+#include "runtime/qt/PictureCache.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class frmMain;
+
+namespace rt {
+class Application;
+class Window;
+}  // namespace rt
+
+namespace rtqt {
+
+class WindowWidget;
+
+class MainFrame : public QMainWindow {
+public:
+    explicit MainFrame(rt::Application& app);
+    ~MainFrame() override;
+
+    QMdiArea* mdiArea() const { return mdi_; }
+    frmMain* model() const { return frame_; }
+    // The widget and sub-window of an instrument window, nullptr when it has none.
+    WindowWidget* widgetFor(const rt::Window& w) const;
+    QMdiSubWindow* subWindowFor(const rt::Window& w) const;
+    // Status-bar panel 1, 2 or 3.
+    QLabel* panel(int n) const;
+
+    // The multiple-document area in twips, as the maximised windows fill it.
+    rt::RectF clientAreaTwips() const;
+
+    // Every shown window shows the cursor its model wants now (after a timer tick).
+    void refreshCursors();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+
+private:
+    struct Instrument {
+        QMdiSubWindow* sub = nullptr;
+        WindowWidget* widget = nullptr;
+        bool shown = false;
+    };
+
+    void windowCreated(rt::Window& w);
+    void bindFrame(frmMain& f);
+    void addInstrument(rt::Window& w);
+    void syncInstrument(rt::Window& w);
+    void syncFrame();
+    void fitFrameTo(const QRect& outer);
+    void syncTitle();
+    void clientAreaChanged();
+    void frameGeometryChanged();
+    void updateClock();
+
+    rt::Application& app_;
+    frmMain* frame_ = nullptr;
+    QMdiArea* mdi_ = nullptr;
+    std::array<QLabel*, 3> panels_{};
+    QTimer clockTimer_;
+    PictureCache& pictures_;
+    CursorCache cursors_;
+    std::map<const rt::Window*, Instrument> instruments_;
+    std::function<rt::RectF()> modelClientArea_;  // the model frame's own, until the real area is laid out
+    bool applyingModel_ = false;
+};
+
+}  // namespace rtqt

@@ -1,0 +1,203 @@
+#include "runtime/qt/WindowPainter.h"
+
+#include <cmath>
+
+#include "runtime/Container.h"
+#include "runtime/Line.h"
+#include "runtime/PictureControl.h"
+#include "runtime/Shape.h"
+#include "runtime/Window.h"
+#include "runtime/qt/PictureCache.h"
+#include "runtime/qt/QtFonts.h"
+
+namespace rtqt {
+namespace {
+
+constexpr double kTwips = rt::kTwipsPerPixel;
+
+QColor qcolor(rt::Color c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QRectF pixels(const rt::RectF& r) {
+    return QRectF(r.x / kTwips, r.y / kTwips, r.w / kTwips, r.h / kTwips);
+}
+
+// A sunken frame of two pixels drawn inside the rectangle.
+void drawBorder(QPainter& p, const QRectF& r) {
+    const QRectF outer = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF inner = r.adjusted(1.5, 1.5, -1.5, -1.5);
+    auto bevel = [&p](const QRectF& b, QColor dark, QColor light) {
+        p.setPen(QPen(dark, 1));
+        p.drawLine(b.bottomLeft(), b.topLeft());
+        p.drawLine(b.topLeft(), b.topRight());
+        p.setPen(QPen(light, 1));
+        p.drawLine(b.topRight(), b.bottomRight());
+        p.drawLine(b.bottomRight(), b.bottomLeft());
+    };
+    bevel(outer, QColor(128, 128, 128), QColor(255, 255, 255));
+    bevel(inner, QColor(0, 0, 0), QColor(212, 208, 200));
+}
+
+}  // namespace
+
+PictureCache& sharedPictureCache() {
+    static PictureCache cache;
+    return cache;
+}
+
+WindowPainter::WindowPainter(PictureCache& cache) : cache_(cache) {}
+
+void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr) {
+    dpr_ = dpr > 0 ? dpr : 1.0;
+    p.save();
+    const QRectF whole(0, 0, w.Width() / kTwips, w.Height() / kTwips);
+    QRectF clip = p.hasClipping() ? p.clipBoundingRect().intersected(whole) : whole;
+    p.fillRect(whole, qcolor(w.BackColor().value_or(kDefaultBackColor)));
+    drawPicture(p, cache_.picture(w.Picture(), dpr_), QPointF(0, 0));
+    paintChildren(p, w, clip);
+    flushShapes(p);
+    p.restore();
+}
+
+void WindowPainter::paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip) {
+    for (const rt::Control* k : c.children()) {
+        if (!k->Visible()) continue;
+        switch (k->kind()) {
+            case rt::Control::Kind::Shape:
+                addShape(p, static_cast<const rt::Shape&>(*k), clip);
+                continue;
+            case rt::Control::Kind::Container:
+                flushShapes(p);
+                paintContainer(p, static_cast<const rt::Container&>(*k), clip);
+                break;
+            case rt::Control::Kind::Picture: {
+                const QRectF r = pixels(k->windowRect());
+                if (!r.intersects(clip)) break;
+                const auto& pc = static_cast<const rt::PictureControl&>(*k);
+                const QImage& img = cache_.picture(pc.Picture(), dpr_);
+                if (img.isNull()) break;
+                flushShapes(p);
+                drawPicture(p, img, r.topLeft());
+                break;
+            }
+            case rt::Control::Kind::Label:
+                flushShapes(p);
+                paintLabel(p, static_cast<const rt::Label&>(*k), clip);
+                break;
+            case rt::Control::Kind::Line:
+                flushShapes(p);
+                paintLine(p, static_cast<const rt::Line&>(*k));
+                break;
+            default:  // timers, status bars and windows draw nothing here
+                break;
+        }
+    }
+}
+
+// A container: its back colour or picture, its children clipped to it, then its border.
+void WindowPainter::paintContainer(QPainter& p, const rt::Container& c, const QRectF& clip) {
+    const QRectF r = pixels(c.windowRect());
+    const QRectF inner = r.intersected(clip);
+    if (inner.isEmpty()) return;
+    p.save();
+    p.setClipRect(r, Qt::IntersectClip);
+    if (c.BackColor()) p.fillRect(r, qcolor(*c.BackColor()));
+    drawPicture(p, cache_.picture(c.Picture(), dpr_), r.topLeft());
+    paintChildren(p, c, inner);
+    flushShapes(p);
+    if (c.Border()) drawBorder(p, r);
+    p.restore();
+}
+
+// A circle is the largest one centred in the shape's rectangle; the outline is centred on its
+// edge, so a thicker border makes a bigger dot.
+void WindowPainter::addShape(QPainter& p, const rt::Shape& s, const QRectF& clip) {
+    QRectF r = pixels(s.windowRect());
+    const ShapeStyle style{s.form() == rt::Shape::Form::Circle, s.BorderWidth(), s.BorderColor(),
+                           s.FillColor(), s.filled()};
+    const qreal reach = std::max(0, style.borderWidth) / 2.0 + 1.0;
+    if (!r.adjusted(-reach, -reach, reach, reach).intersects(clip)) return;
+    if (style.circle) {
+        const qreal d = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+    }
+    if (!run_.empty() && !(style == runStyle_)) flushShapes(p);
+    runStyle_ = style;
+    run_.push_back(r.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void WindowPainter::flushShapes(QPainter& p) {
+    if (run_.empty()) return;
+    const ShapeStyle& s = runStyle_;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, s.circle);
+    if (s.borderWidth > 0)
+        p.setPen(QPen(qcolor(s.border), s.borderWidth));
+    else
+        p.setPen(Qt::NoPen);
+    p.setBrush(s.filled ? QBrush(qcolor(s.fill)) : QBrush(Qt::NoBrush));
+    if (s.circle) {
+        for (const QRectF& r : run_) p.drawEllipse(r);
+    } else {
+        p.drawRects(run_.data(), static_cast<int>(run_.size()));
+    }
+    p.restore();
+    run_.clear();  // keeps its capacity for the next paint
+}
+
+void WindowPainter::paintLine(QPainter& p, const rt::Line& l) {
+    const rt::Container* c = l.parent();
+    if (!c) return;
+    const QPointF a(c->toWindowX(l.X1()) / kTwips, c->toWindowY(l.Y1()) / kTwips);
+    const QPointF b(c->toWindowX(l.X2()) / kTwips, c->toWindowY(l.Y2()) / kTwips);
+    const int w = std::max(1, l.BorderWidth());
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(qcolor(l.BorderColor()), w, Qt::SolidLine, w > 1 ? Qt::RoundCap : Qt::SquareCap));
+    p.drawLine(a, b);
+}
+
+void WindowPainter::paintLabel(QPainter& p, const rt::Label& l, const QRectF& clip) {
+    const QRectF r = pixels(l.windowRect());
+    if (!r.intersects(clip)) return;
+    if (!l.transparent()) p.fillRect(r, qcolor(l.BackColor()));
+    if (l.Caption().empty()) return;
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setFont(font(l.font()));
+    p.setPen(qcolor(l.ForeColor()));
+    p.drawText(r, Qt::AlignLeft | Qt::AlignTop, displayText(l.font(), l.Caption()));
+}
+
+// Pictures land on whole device pixels, so they stay crisp at any ratio.
+void WindowPainter::drawPicture(QPainter& p, const QImage& img, QPointF at) {
+    if (img.isNull()) return;
+    const QPointF snapped(std::round(at.x() * dpr_) / dpr_, std::round(at.y() * dpr_) / dpr_);
+    p.drawImage(snapped, img);
+}
+
+const QFont& WindowPainter::font(const rt::Font& f) {
+    for (const auto& [key, qf] : fonts_)
+        if (key == f) return qf;
+    fonts_.emplace_back(f, qtFont(f));
+    return fonts_.back().second;
+}
+
+void paintWindow(QPainter& p, const rt::Window& w, qreal dpr) {
+    static WindowPainter painter;  // one painter for the headless callers: buffers kept
+    painter.paint(p, w, dpr);
+}
+
+QImage renderWindow(const rt::Window& w, qreal dpr) {
+    if (!(dpr > 0)) dpr = 1.0;
+    const int wPx = std::max(0, static_cast<int>(std::lround(w.Width() / kTwips)));
+    const int hPx = std::max(0, static_cast<int>(std::lround(w.Height() / kTwips)));
+    QImage img(static_cast<int>(std::ceil(wPx * dpr)), static_cast<int>(std::ceil(hPx * dpr)),
+               QImage::Format_ARGB32_Premultiplied);
+    if (img.isNull()) return img;
+    img.setDevicePixelRatio(dpr);
+    QPainter p(&img);
+    paintWindow(p, w, dpr);
+    return img;
+}
+
+}  // namespace rtqt

@@ -1,0 +1,75 @@
+#pragma once
+// Paints a model window as a person sees it: the window picture, then its controls in drawing
+// order (pictures, clipped containers, labels, shapes, lines). Painting only reads the model.
+// Used by the live widgets and by headless snapshots alike.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+#include <utility>
+#include <vector>
+
+#include "runtime/Color.h"
+#include "runtime/Label.h"
+
+namespace rt {
+class Container;
+class Line;
+class Shape;
+class Window;
+}  // namespace rt
+
+namespace rtqt {
+
+class PictureCache;
+
+// The back colour of a window or container that sets none: a plain light grey.
+inline constexpr rt::Color kDefaultBackColor{192, 192, 192};
+
+// Paints `w` with the painter's origin at the window's top-left, in logical pixels
+// (1 px = 15 twips); `dpr` is the device pixel ratio of the target, for the picture cache.
+void paintWindow(QPainter& p, const rt::Window& w, qreal dpr);
+
+// The whole window rendered into an image of its size (twips / 15) at that ratio.
+QImage renderWindow(const rt::Window& w, qreal dpr = 1.0);
+
+// The cache the free functions above (and by default every painter) draw pictures from.
+PictureCache& sharedPictureCache();
+
+// A painter of windows that keeps its working buffers between paints: after the first paint
+// of a scene, painting allocates nothing. Runs of shapes of one style (the dots of a recorded
+// trace) are drawn in one pass with one pen and brush.
+class WindowPainter {
+public:
+    explicit WindowPainter(PictureCache& cache = sharedPictureCache());
+
+    void paint(QPainter& p, const rt::Window& w, qreal dpr);
+
+private:
+    struct ShapeStyle {
+        bool circle = true;
+        int borderWidth = 1;
+        rt::Color border, fill;
+        bool filled = true;
+        bool operator==(const ShapeStyle&) const = default;
+    };
+
+    void paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip);
+    void paintContainer(QPainter& p, const rt::Container& c, const QRectF& clip);
+    void addShape(QPainter& p, const rt::Shape& s, const QRectF& clip);
+    void flushShapes(QPainter& p);
+    void paintLine(QPainter& p, const rt::Line& l);
+    void paintLabel(QPainter& p, const rt::Label& l, const QRectF& clip);
+    void drawPicture(QPainter& p, const QImage& img, QPointF at);
+    const QFont& font(const rt::Font& f);
+
+    PictureCache& cache_;
+    qreal dpr_ = 1.0;
+    ShapeStyle runStyle_;
+    std::vector<QRectF> run_;  // the shapes of the current run, reused from paint to paint
+    std::vector<std::pair<rt::Font, QFont>> fonts_;
+};
+
+}  // namespace rtqt

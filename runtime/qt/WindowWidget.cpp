@@ -1,0 +1,154 @@
+#include "runtime/qt/WindowWidget.h"
+
+#include <QCursor>
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "runtime/Application.h"
+#include "runtime/Window.h"
+#include "runtime/qt/CursorCache.h"
+
+namespace rtqt {
+namespace {
+constexpr double kTwips = rt::kTwipsPerPixel;
+}
+
+WindowWidget::WindowWidget(rt::Window& model, CursorCache& cursors, PictureCache& pictures, QWidget* parent)
+    : QWidget(parent), model_(model), cursors_(cursors), painter_(pictures) {
+    setMouseTracking(true);                 // moves without a button are events too
+    setFocusPolicy(Qt::ClickFocus);         // so a focus taken away mid-press ends the press
+    setAttribute(Qt::WA_OpaquePaintEvent);  // paint covers every pixel
+}
+
+WindowWidget::~WindowWidget() = default;
+
+int WindowWidget::buttonCode(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+int WindowWidget::buttonsCode(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+}
+
+int WindowWidget::shiftCode(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+           (m & Qt::AltModifier ? 4 : 0);
+}
+
+void WindowWidget::requestRepaint() {
+    if (repaintPending_ || !isVisible()) return;  // a hidden widget paints in full when shown
+    repaintPending_ = true;
+    update();
+}
+
+void WindowWidget::paintEvent(QPaintEvent*) {
+    repaintPending_ = false;
+    QPainter p(this);
+    painter_.paint(p, model_, devicePixelRatioF());
+}
+
+void WindowWidget::press(QMouseEvent* e, bool doubleClick) {
+    const int button = buttonCode(e->button());
+    if (button == 0) return;
+    const QPointF px = e->position();
+    model_.app().mouse().pointerPress(model_, px.x() * kTwips, px.y() * kTwips, button,
+                                      shiftCode(e->modifiers()), doubleClick);
+    showCursorAt(px);
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* e) {
+    press(e, false);
+}
+
+void WindowWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    press(e, true);
+}
+
+void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
+    const int button = buttonCode(e->button());
+    if (button == 0) return;
+    const QPointF px = e->position();
+    model_.app().mouse().pointerRelease(model_, px.x() * kTwips, px.y() * kTwips, button,
+                                        shiftCode(e->modifiers()));
+    showCursorAt(px);
+}
+
+void WindowWidget::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF px = e->position();
+    model_.app().mouse().pointerMove(model_, px.x() * kTwips, px.y() * kTwips, buttonsCode(e->buttons()),
+                                     shiftCode(e->modifiers()));
+    showCursorAt(px);
+}
+
+// A press of this window that loses the pointer (focus or grab taken away, window hidden)
+// ends with a MouseUp.
+void WindowWidget::endCapture() {
+    rt::MouseRouter& mouse = model_.app().mouse();
+    const rt::Control* c = mouse.captured();
+    if (c && c->window() == &model_) mouse.captureLost();
+}
+
+void WindowWidget::focusOutEvent(QFocusEvent* e) {
+    endCapture();
+    QWidget::focusOutEvent(e);
+}
+
+void WindowWidget::hideEvent(QHideEvent* e) {
+    endCapture();
+    QWidget::hideEvent(e);
+}
+
+void WindowWidget::showEvent(QShowEvent* e) {
+    repaintPending_ = false;  // showing paints everything anyway
+    QWidget::showEvent(e);
+    refreshCursor();
+}
+
+bool WindowWidget::event(QEvent* e) {
+    switch (e->type()) {
+        case QEvent::WindowDeactivate:
+        case QEvent::UngrabMouse:
+            endCapture();
+            break;
+        case QEvent::ScreenChangeInternal:
+            cursorSet_ = false;  // the cursor pixels must follow the new ratio
+            refreshCursor();
+            update();
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(e);
+}
+
+void WindowWidget::refreshCursor() {
+    if (!isVisible()) return;
+    showCursorAt(QPointF(mapFromGlobal(QCursor::pos())));
+}
+
+void WindowWidget::showCursorAt(QPointF px) {
+    if (!isVisible()) return;
+    const rt::PictureRef want = model_.app().mouse().cursorAt(model_, px.x() * kTwips, px.y() * kTwips);
+    const qreal ratio = devicePixelRatioF();
+    if (cursorSet_ && want == shownCursor_ && ratio == shownRatio_) return;
+    shownCursor_ = want;
+    shownRatio_ = ratio;
+    cursorSet_ = true;
+    if (want.isNone())
+        unsetCursor();
+    else
+        setCursor(cursors_.cursor(want, ratio));
+}
+
+}  // namespace rtqt

@@ -1,0 +1,65 @@
+#pragma once
+// The on-screen face of one instrument window: paints the model window, turns Qt's mouse input
+// into the model's pointer input (window twips, VB-style buttons and shift state), and shows the
+// cursor the model asks for under the pointer. Repaint requests of the model are merged into
+// one paint per frame.
+
+#include <QWidget>
+
+#include "runtime/PictureList.h"
+#include "runtime/qt/WindowPainter.h"
+
+namespace rt {
+class Window;
+}
+
+namespace rtqt {
+
+class CursorCache;
+
+class WindowWidget : public QWidget {
+public:
+    WindowWidget(rt::Window& model, CursorCache& cursors, PictureCache& pictures, QWidget* parent = nullptr);
+    ~WindowWidget() override;
+
+    rt::Window& model() const { return model_; }
+
+    // The model changed: schedule one repaint (many requests before it are one paint).
+    void requestRepaint();
+    // Shows the cursor the model wants at the pointer's present place.
+    void refreshCursor();
+    // The cursor picture shown now (none for the default arrow).
+    rt::PictureRef shownCursor() const { return shownCursor_; }
+
+    // Qt's buttons and modifiers as the model's codes: 1 left, 2 right, 4 middle; 1 shift,
+    // 2 control, 4 alt.
+    static int buttonCode(Qt::MouseButton b);
+    static int buttonsCode(Qt::MouseButtons b);
+    static int shiftCode(Qt::KeyboardModifiers m);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    void press(QMouseEvent* e, bool doubleClick);
+    void endCapture();
+    void showCursorAt(QPointF px);
+
+    rt::Window& model_;
+    CursorCache& cursors_;
+    WindowPainter painter_;
+    bool repaintPending_ = false;
+    rt::PictureRef shownCursor_;
+    qreal shownRatio_ = 0;
+    bool cursorSet_ = false;
+};
+
+}  // namespace rtqt

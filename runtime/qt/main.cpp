@@ -1,0 +1,44 @@
+// The program: the model of the practical shown in a Qt main frame, ticking in real time.
+// It takes no command line and reads no files.
+
+#include <QApplication>
+#include <QLocale>
+#include <QScreen>
+
+#include "runtime/qt/MainFrame.h"
+#include "runtime/qt/QtClock.h"
+#include "runtime/qt/QtTextMeasurer.h"
+#include "shell/Program.h"
+
+namespace {
+
+// The user's decimal separator, as one character (a point when it is not plain ASCII).
+char localeDecimalSeparator() {
+    const QString dp = QLocale::system().decimalPoint();
+    if (dp.size() == 1 && dp.at(0).unicode() < 0x80) return static_cast<char>(dp.at(0).unicode());
+    return '.';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorlinde"));
+
+    rtqt::QtClock clock;
+    rtqt::QtTextMeasurer text;
+    Program program(clock, text);
+    rt::Application& app = program.app();
+    app.setDecimalSeparator(localeDecimalSeparator());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize s = screen->geometry().size();
+        app.setScreenSize(s.width(), s.height());
+    }
+
+    rtqt::MainFrame frame(app);
+    clock.afterTick = [&frame] { frame.refreshCursors(); };
+    program.Main();
+    const int rc = QApplication::exec();
+    clock.afterTick = nullptr;
+    return rc;
+}

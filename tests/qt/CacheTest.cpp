@@ -1,0 +1,78 @@
+// Pictures are painted once per ratio and reused; cursors keep the hand and lose the black ground.
+
+#include <gtest/gtest.h>
+
+#include <QPixmap>
+
+#include "art/PictureTables.h"
+#include "runtime/qt/CursorCache.h"
+#include "runtime/qt/PictureCache.h"
+
+namespace {
+
+TEST(PictureCache, PaintsOncePerPictureAndRatio) {
+    rtqt::PictureCache cache;
+    const rt::PictureRef strip{&art::list("ImaMenu"), 20};
+    const QImage& a = cache.picture(strip, 1.0);
+    const QImage& b = cache.picture(strip, 1.0);
+    EXPECT_EQ(&a, &b);
+    EXPECT_EQ(cache.size(), 1u);
+    EXPECT_EQ(a.size(), QSize(307, 109));
+
+    const QImage& big = cache.picture(strip, 1.5);
+    EXPECT_EQ(cache.size(), 2u);
+    EXPECT_EQ(big.size(), QSize(461, 164));  // 307 x 1.5 and 109 x 1.5, rounded up
+    EXPECT_DOUBLE_EQ(big.devicePixelRatio(), 1.5);
+    EXPECT_EQ(&cache.picture(strip, 1.5000001), &big);  // float noise is the same ratio
+}
+
+TEST(PictureCache, NoPictureIsANullImageAndCachesNothing) {
+    rtqt::PictureCache cache;
+    const rt::PictureList& menu = art::list("ImaMenu");
+    EXPECT_TRUE(cache.picture(rt::PictureRef{}, 1.0).isNull());
+    EXPECT_TRUE(cache.picture(rt::PictureRef{&menu, 0}, 1.0).isNull());
+    EXPECT_TRUE(cache.picture(rt::PictureRef{&menu, menu.count() + 1}, 1.0).isNull());
+    EXPECT_TRUE(cache.picture(rt::PictureRef{&menu, 1}, 0.0).isNull());
+    EXPECT_EQ(cache.size(), 0u);
+}
+
+class CursorAtRatio : public ::testing::TestWithParam<double> {};
+
+TEST_P(CursorAtRatio, HandWithoutBlackSquare) {
+    const double dpr = GetParam();
+    const rt::PictureList& pointers = art::list("Imapoint");
+    for (int n = 1; n <= pointers.count(); ++n) {
+        const QImage img = rtqt::CursorCache::cursorImage(rt::PictureRef{&pointers, n}, dpr);
+        ASSERT_EQ(img.width(), static_cast<int>(std::ceil(32 * dpr))) << n;
+        int opaque = 0, opaqueBlack = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                if (c.alpha() == 0) continue;
+                ++opaque;
+                if (c.red() == 0 && c.green() == 0 && c.blue() == 0) ++opaqueBlack;
+            }
+        }
+        EXPECT_EQ(img.pixelColor(0, 0).alpha(), 0) << n;
+        EXPECT_EQ(img.pixelColor(img.width() - 1, 0).alpha(), 0) << n;
+        EXPECT_EQ(opaqueBlack, 0) << n;
+        EXPECT_GT(opaque, img.width() * img.height() / 10) << n;  // the hand is there
+    }
+}
+
+TEST_P(CursorAtRatio, CursorCarriesTheHotSpotAndTheRatio) {
+    const double dpr = GetParam();
+    rtqt::CursorCache cursors;
+    const rt::PictureList& pointers = art::list("Imapoint");
+    const rt::PictureRef hand{&pointers, 1};
+    const QCursor& c = cursors.cursor(hand, dpr);
+    EXPECT_EQ(&cursors.cursor(hand, dpr), &c);  // made once
+    EXPECT_EQ(c.hotSpot(), QPoint(pointers.at(1).hotX, pointers.at(1).hotY));
+    EXPECT_DOUBLE_EQ(c.pixmap().devicePixelRatio(), dpr);
+    EXPECT_EQ(c.pixmap().width(), static_cast<int>(std::ceil(32 * dpr)));
+    EXPECT_EQ(cursors.cursor(rt::PictureRef{}, dpr).shape(), Qt::ArrowCursor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, CursorAtRatio, ::testing::Values(1.0, 1.5, 2.0));
+
+}  // namespace
