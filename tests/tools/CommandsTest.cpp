@@ -39,9 +39,9 @@ public:
     }
     void Form_Load() override {
         move(0, 0, 9000, 6000);
-        Pad.move(1000, 1000, 900, 600);    // its right third lies under Cover
+        Pad.move(1000, 1000, 900, 600);  // its right third lies under Cover
         Cover.move(1600, 1000, 600, 600);
-        Dot.move(1000, 1000, 300, 300);    // a shape over Pad's corner lets the pointer through
+        Dot.move(1000, 1000, 300, 300);  // a shape over Pad's corner lets the pointer through
         Screen.move(4000, 1000, 1500, 1200);
         Screen.setScale(100, 80, 0, -40);
         Box.move(100, 4000, 1000, 1000);
@@ -131,8 +131,8 @@ TEST_F(CommandsTest, PointEventsPassButtonShiftAndCoordinatesExactly) {
     run("move Essai.Pad 10 20 1 2");
     run("down Essai.Pad 30 40 2");
     run("up Essai.Pad 30 40 2 5");
-    EXPECT_EQ(events(), (Events{"Pad.Move 0 0 10 20", "Pad.Move 1 2 10 20", "Pad.Down 2 0 30 40",
-                                "Pad.Up 2 5 30 40"}));
+    EXPECT_EQ(events(),
+              (Events{"Pad.Move 0 0 10 20", "Pad.Move 1 2 10 20", "Pad.Down 2 0 30 40", "Pad.Up 2 5 30 40"}));
     EXPECT_NE(errorOf("down Essai.Pad 1 1 3"), "");  // a press is one button
     EXPECT_NE(errorOf("move Essai.Pad 1 1 8"), "");
     EXPECT_NE(errorOf("move Essai.Pad 1 1 0 9"), "");
@@ -176,7 +176,8 @@ TEST_F(CommandsTest, UnreachableSpotsNameWhatIsThere) {
     EXPECT_TRUE(events().empty());
     run("move Essai 100 100");
     run("click Essai.Pad 50 50");  // under the shape Dot, which lets the pointer through
-    EXPECT_EQ(events(), (Events{"Essai.Move 0 0 100 100", "Pad.Down 1 0 50 50", "Pad.Up 1 0 50 50", "Pad.Click"}));
+    EXPECT_EQ(events(),
+              (Events{"Essai.Move 0 0 100 100", "Pad.Down 1 0 50 50", "Pad.Up 1 0 50 50", "Pad.Click"}));
 }
 
 TEST_F(CommandsTest, AHiddenWindowCannotBeClicked) {
@@ -202,7 +203,8 @@ TEST_F(CommandsTest, WaitAdvancesTheVirtualClock) {
     EXPECT_EQ(w.Ticks, 1);
     run("wait 0");
     EXPECT_EQ(session.clock().now(), 200ms);
-    for (const char* bad : {"wait", "wait -5", "wait 1.5", "wait \"10\"", "wait 1 2"}) EXPECT_NE(errorOf(bad), "") << bad;
+    for (const char* bad : {"wait", "wait -5", "wait 1.5", "wait \"10\"", "wait 1 2"})
+        EXPECT_NE(errorOf(bad), "") << bad;
 }
 
 TEST_F(CommandsTest, ExpectCountsAndReportsFailures) {
@@ -238,7 +240,8 @@ TEST_F(CommandsTest, DumpListsTheWindowThenEachControl) {
     for (std::string l; std::getline(in, l);) lines.push_back(l);
     ASSERT_EQ(lines.size(), 8u);  // the window and its seven controls
     EXPECT_EQ(lines[0].rfind("Essai Visible=true Caption=\"\"", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[1].rfind("Essai.Pad Visible=true Left=1000 Top=1000 Width=900 Height=600", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[1].rfind("Essai.Pad Visible=true Left=1000 Top=1000 Width=900 Height=600", 0), 0u)
+        << lines[1];
     EXPECT_NE(lines[7].find("Essai.Tick"), std::string::npos);
     EXPECT_NE(lines[7].find("Interval=200"), std::string::npos);
     EXPECT_NE(errorOf("dump Essai.Pad"), "");

@@ -69,8 +69,8 @@ TEST(SplitName, PartsWithAndWithoutIndexes) {
 }
 
 TEST(SplitName, MalformedNamesAreErrors) {
-    for (const char* s : {"", ".", "A.", ".A", "A..B", "A()", "A(x)", "A(1", "A(1)x", "A(1)(2)", "1A", "A.B.C.D",
-                          "A(99999999999)"})
+    for (const char* s : {"", ".", "A.", ".A", "A..B", "A()", "A(x)", "A(1", "A(1)x", "A(1)(2)", "1A",
+                          "A.B.C.D", "A(99999999999)"})
         EXPECT_THROW(splitName(s), LineError) << s;
 }
 
@@ -86,9 +86,9 @@ TEST_F(NameResolverTest, SharedVariablesByBareName) {
 }
 
 TEST_F(NameResolverTest, IndexMistakesOnVariablesAreErrors) {
-    EXPECT_THROW(names.value("Couleur"), LineError);      // an array needs an index
-    EXPECT_THROW(names.value("Couleur(13)"), LineError);  // past the upper bound
-    EXPECT_THROW(names.value("Egene(1)"), LineError);     // a scalar takes none
+    EXPECT_THROW(names.value("Couleur"), LineError);         // an array needs an index
+    EXPECT_THROW(names.value("Couleur(13)"), LineError);     // past the upper bound
+    EXPECT_THROW(names.value("Egene(1)"), LineError);        // a scalar takes none
     EXPECT_THROW(names.value("Essai.CranR(0)"), LineError);  // lower bound 1
     EXPECT_THROW(names.value("Essai.CranR(5)"), LineError);
     EXPECT_THROW(names.value("Essai.CranR"), LineError);
@@ -124,7 +124,7 @@ TEST_F(NameResolverTest, NamesThatAreNotValuesOrNotControls) {
     EXPECT_THROW(names.value("Essai.Rpot"), LineError);          // an array without index
     EXPECT_THROW(names.value("Essai.Rpot(9).Left"), LineError);  // no such element
     EXPECT_THROW(names.value("Essai.Vle(1).Caption"), LineError);
-    EXPECT_THROW(names.value("Essai.Vle.Count"), LineError);     // Count is an array's
+    EXPECT_THROW(names.value("Essai.Vle.Count"), LineError);  // Count is an array's
     EXPECT_THROW(names.value("Essai.Vle.Nothing"), LineError);
     EXPECT_THROW(names.value("Essai.Nothing"), LineError);
     EXPECT_THROW(names.value("Essai.Nothing.Left"), LineError);

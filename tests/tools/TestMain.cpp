@@ -1,9 +1,9 @@
 // One offscreen GUI application for the whole run: the runner's text measurer and snapshots
 // use the real fonts and painting.
 
-#include <QGuiApplication>
-
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

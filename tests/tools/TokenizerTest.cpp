@@ -12,8 +12,12 @@ using scenario::Word;
 
 namespace {
 
-Word bare(const char* s) { return Word{s, false}; }
-Word quoted(const char* s) { return Word{s, true}; }
+Word bare(const char* s) {
+    return Word{s, false};
+}
+Word quoted(const char* s) {
+    return Word{s, true};
+}
 
 }  // namespace
 

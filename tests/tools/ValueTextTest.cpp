@@ -17,8 +17,12 @@ using scenario::Word;
 
 namespace {
 
-Word bare(const char* s) { return Word{s, false}; }
-Word quoted(const char* s) { return Word{s, true}; }
+Word bare(const char* s) {
+    return Word{s, false};
+}
+Word quoted(const char* s) {
+    return Word{s, true};
+}
 
 bool holds(const Value& actual, const Word& w, std::optional<double> tol = std::nullopt) {
     return matches(actual, parseExpected(w, actual, tol.has_value()), tol);
@@ -99,7 +103,8 @@ TEST(ValueText, BooleansAndWindowStatesAreWords) {
     EXPECT_THROW(parseExpected(quoted("true"), Value::boolean(true), false), LineError);
     EXPECT_TRUE(holds(Value::windowState(rt::WindowState::Maximized), bare("maximized")));
     EXPECT_FALSE(holds(Value::windowState(rt::WindowState::Normal), bare("minimized")));
-    EXPECT_THROW(parseExpected(bare("maximised"), Value::windowState(rt::WindowState::Normal), false), LineError);
+    EXPECT_THROW(parseExpected(bare("maximised"), Value::windowState(rt::WindowState::Normal), false),
+                 LineError);
 }
 
 TEST(ValueText, PicturesByListAndNumber) {
@@ -126,6 +131,7 @@ TEST(ValueText, ColoursAreRgbTriples) {
     const Value green = Value::color(rt::Color::rgb(0, 255, 0));
     EXPECT_TRUE(holds(green, bare("rgb(0,255,0)")));
     EXPECT_FALSE(holds(green, bare("rgb(0,255,1)")));
-    for (const char* s : {"rgb(0,255)", "rgb(0,256,0)", "rgb(0,-1,0)", "rgb(0,255,0,0)", "(0,255,0)", "rgb(0,,0)"})
+    for (const char* s :
+         {"rgb(0,255)", "rgb(0,256,0)", "rgb(0,-1,0)", "rgb(0,255,0,0)", "(0,255,0)", "rgb(0,,0)"})
         EXPECT_THROW(parseExpected(bare(s), green, false), LineError) << s;
 }

@@ -27,9 +27,7 @@ void cmdLocale(CommandContext& ctx, const Words& w) {
 
 void cmdWait(CommandContext& ctx, const Words& w) {
     needArgs(w, 1, 1, "wait MS");
-    auto ms = w[1].quoted ? std::nullopt : readInteger(w[1].text);
-    if (!ms || *ms < 0) throw LineError("'" + w[1].text + "' is not a number of milliseconds");
-    ctx.session.clock().advance(std::chrono::milliseconds(*ms));
+    ctx.session.clock().advance(readMilliseconds(w[1]));
 }
 
 void cmdPrint(CommandContext& ctx, const Words& w) {
@@ -47,15 +45,16 @@ void cmdExpect(CommandContext& ctx, const Words& w) {
     std::optional<double> tol;
     if (w.size() == 4) tol = parseTolerance(w[3]);
     const rt::Value actual = ctx.session.names().value(name);
-    if (tol && !actual.isNumeric()) throw LineError("a tolerance applies to numbers only; " + name + " is not one");
+    if (tol && !actual.isNumeric())
+        throw LineError("a tolerance applies to numbers only; " + name + " is not one");
     const ExpectedValue expected = parseExpected(w[2], actual, tol.has_value());
     if (matches(actual, expected, tol)) {
         ++ctx.tally.passed;
         return;
     }
     ++ctx.tally.failed;
-    ctx.out << "FAIL " << ctx.where << ": " << name << " expected " << expected.text << ", got " << actual.text()
-            << '\n';
+    ctx.out << "FAIL " << ctx.where << ": " << name << " expected " << expected.text << ", got "
+            << actual.text() << '\n';
 }
 
 // One line of a dump: the control's full name, then Property=VALUE for each of its properties.
@@ -101,6 +100,12 @@ const std::map<std::string, Handler>& commands() {
 }
 
 }  // namespace
+
+std::chrono::milliseconds readMilliseconds(const Word& w) {
+    auto ms = w.quoted ? std::nullopt : readInteger(w.text);
+    if (!ms || *ms < 0) throw LineError("'" + w.text + "' is not a number of milliseconds");
+    return std::chrono::milliseconds(*ms);
+}
 
 const std::string& nameWord(const Word& w) {
     if (w.quoted) throw LineError("\"" + w.text + "\" is a string, not a name");

@@ -1,6 +1,7 @@
 #pragma once
 // The commands of a scenario line, run against one file's session.
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -35,5 +36,7 @@ bool runMouseCommand(CommandContext& ctx, const std::vector<Word>& words);
 
 // A name word: unquoted. Throws LineError otherwise.
 const std::string& nameWord(const Word& w);
+// A whole, non-negative number of milliseconds. Throws LineError otherwise.
+std::chrono::milliseconds readMilliseconds(const Word& w);
 
 }  // namespace scenario

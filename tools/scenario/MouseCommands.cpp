@@ -21,7 +21,8 @@ struct EventBox {
 
 EventBox eventBox(const rt::Control& c) {
     if (c.kind() == rt::Control::Kind::Container || c.kind() == rt::Control::Kind::Window) {
-        if (const auto& s = static_cast<const rt::Container&>(c).scale()) return {s->left, s->top, s->width, s->height};
+        if (const auto& s = static_cast<const rt::Container&>(c).scale())
+            return {s->left, s->top, s->width, s->height};
     }
     const rt::RectF r = c.windowRect();
     return {0, 0, r.w, r.h};
@@ -39,8 +40,21 @@ int smallInt(const Word& w, const char* what, bool (*allowed)(int64_t)) {
     return static_cast<int>(*v);
 }
 
-bool pressButton(int64_t b) { return b == 1 || b == 2 || b == 4; }
-bool buttonSet(int64_t b) { return b >= 0 && b <= 7; }
+// Where a hold presses, as a fraction of the width: left of the middle turns a knob down.
+std::optional<double> holdFraction(const Word& w) {
+    if (w.quoted) return std::nullopt;
+    if (w.text == "left") return 0.25;
+    if (w.text == "right") return 0.75;
+    if (w.text == "middle") return 0.5;
+    return std::nullopt;
+}
+
+bool pressButton(int64_t b) {
+    return b == 1 || b == 2 || b == 4;
+}
+bool buttonSet(int64_t b) {
+    return b >= 0 && b <= 7;
+}
 
 // Throws unless an event at (x, y) can reach `c`. The control holding the pointer after a
 // press gets the moves and the release wherever the pointer is, as a real pointer gives them.
@@ -48,8 +62,8 @@ void checkReachable(CommandContext& ctx, const std::string& cmd, const rt::Contr
     if (ctx.session.app().mouse().captured() == &c) return;
     const std::string why = rt::unreachableReason(c, x, y);
     if (!why.empty())
-        throw LineError(cmd + " " + c.fullName() + " at " + rt::shortestSingle(x) + ", " + rt::shortestSingle(y) +
-                        ": " + why);
+        throw LineError(cmd + " " + c.fullName() + " at " + rt::shortestSingle(x) + ", " +
+                        rt::shortestSingle(y) + ": " + why);
 }
 
 // move/down/up CONTROL X Y [BUTTON [SHIFT]]
@@ -59,15 +73,19 @@ void pointEvent(CommandContext& ctx, const Words& w) {
     rt::Control& c = ctx.session.names().control(nameWord(w[1]));
     const float x = coordinate(w[2]), y = coordinate(w[3]);
     const bool isMove = cmd == "move";
-    const int button = w.size() > 4 ? smallInt(w[4], isMove ? "a set of buttons (0 to 7)" : "a button (1, 2 or 4)",
-                                               isMove ? buttonSet : pressButton)
-                                    : (isMove ? 0 : 1);
+    const int button = w.size() > 4
+                           ? smallInt(w[4], isMove ? "a set of buttons (0 to 7)" : "a button (1, 2 or 4)",
+                                      isMove ? buttonSet : pressButton)
+                           : (isMove ? 0 : 1);
     const int shift = w.size() > 5 ? smallInt(w[5], "a shift state (0 to 7)", buttonSet) : 0;
     checkReachable(ctx, cmd, c, x, y);
     rt::MouseRouter& mouse = ctx.session.app().mouse();
-    if (isMove) mouse.moveTo(c, button, shift, x, y);
-    else if (cmd == "down") mouse.down(c, button, shift, x, y);
-    else mouse.up(c, button, shift, x, y);
+    if (isMove)
+        mouse.moveTo(c, button, shift, x, y);
+    else if (cmd == "down")
+        mouse.down(c, button, shift, x, y);
+    else
+        mouse.up(c, button, shift, x, y);
 }
 
 // click/dblclick CONTROL [X Y], at the control's centre by default.
@@ -100,24 +118,17 @@ void clickEvent(CommandContext& ctx, const Words& w) {
 void holdEvent(CommandContext& ctx, const Words& w) {
     if (w.size() < 4 || w.size() > 5) throw LineError("usage: hold CONTROL left|right|middle MS [BUTTON]");
     rt::Control& c = ctx.session.names().control(nameWord(w[1]));
-    const std::string& where = w[2].text;
-    double fraction;
-    if (w[2].quoted) fraction = -1;
-    else if (where == "left") fraction = 0.25;
-    else if (where == "right") fraction = 0.75;
-    else if (where == "middle") fraction = 0.5;
-    else fraction = -1;
-    if (fraction < 0) throw LineError("'" + where + "' is not left, right or middle");
-    auto ms = w[3].quoted ? std::nullopt : readInteger(w[3].text);
-    if (!ms || *ms < 0) throw LineError("'" + w[3].text + "' is not a number of milliseconds");
+    const std::optional<double> fraction = holdFraction(w[2]);
+    if (!fraction) throw LineError("'" + w[2].text + "' is not left, right or middle");
+    const std::chrono::milliseconds ms = readMilliseconds(w[3]);
     const int button = w.size() > 4 ? smallInt(w[4], "a button (1, 2 or 4)", pressButton) : 1;
     const EventBox b = eventBox(c);
-    const auto x = static_cast<float>(b.left + b.width * fraction);
+    const auto x = static_cast<float>(b.left + b.width * *fraction);
     const auto y = static_cast<float>(b.top + b.height / 2);
     checkReachable(ctx, "hold", c, x, y);
     rt::MouseRouter& mouse = ctx.session.app().mouse();
     mouse.down(c, button, 0, x, y);
-    ctx.session.clock().advance(std::chrono::milliseconds(*ms));
+    ctx.session.clock().advance(ms);
     mouse.up(c, button, 0, x, y);
 }
 
@@ -125,10 +136,14 @@ void holdEvent(CommandContext& ctx, const Words& w) {
 
 bool runMouseCommand(CommandContext& ctx, const Words& w) {
     const std::string& cmd = w[0].text;
-    if (cmd == "move" || cmd == "down" || cmd == "up") pointEvent(ctx, w);
-    else if (cmd == "click" || cmd == "dblclick") clickEvent(ctx, w);
-    else if (cmd == "hold") holdEvent(ctx, w);
-    else return false;
+    if (cmd == "move" || cmd == "down" || cmd == "up")
+        pointEvent(ctx, w);
+    else if (cmd == "click" || cmd == "dblclick")
+        clickEvent(ctx, w);
+    else if (cmd == "hold")
+        holdEvent(ctx, w);
+    else
+        return false;
     return true;
 }
 

@@ -77,10 +77,12 @@ rt::Control* NameResolver::controlOf(rt::Window& w, const NamePart& part, const 
     return nullptr;
 }
 
-rt::Value NameResolver::propertyOf(const rt::Control& c, const NamePart& part, const std::string& fullName) const {
+rt::Value NameResolver::propertyOf(const rt::Control& c, const NamePart& part,
+                                   const std::string& fullName) const {
     rt::Value v;
     if (!part.index && c.property(part.name, v)) return v;
-    throw LineError("unknown name '" + fullName + "': " + c.fullName() + " has no property " + partText(part));
+    throw LineError("unknown name '" + fullName + "': " + c.fullName() + " has no property " +
+                    partText(part));
 }
 
 rt::Window& NameResolver::window(const std::string& name) const {
@@ -97,7 +99,8 @@ rt::Control& NameResolver::control(const std::string& name) const {
     if (parts.size() == 1) return *w;
     if (parts.size() == 2) {
         if (rt::Control* c = controlOf(*w, parts[1], name)) return *c;
-        throw LineError("unknown name '" + name + "': " + w->name() + " has no control " + partText(parts[1]));
+        throw LineError("unknown name '" + name + "': " + w->name() + " has no control " +
+                        partText(parts[1]));
     }
     throw LineError("'" + name + "' is not a control");
 }
@@ -119,7 +122,8 @@ rt::Value NameResolver::value(const std::string& name) const {
         if (parts.size() == 2) throw LineError("'" + name + "' is a control: name one of its properties");
         return propertyOf(*c, parts[2], name);
     }
-    if (parts.size() == 3) throw LineError("unknown name '" + name + "': " + w->name() + " has no control " + partText(second));
+    if (parts.size() == 3)
+        throw LineError("unknown name '" + name + "': " + w->name() + " has no control " + partText(second));
     if (w->vars().has(second.name)) return readVariable(w->vars(), second, name);
     rt::Value v;
     if (!second.index && w->property(second.name, v)) return v;

@@ -1,10 +1,11 @@
 // The parts of the runner that use Qt: the text measurer, snapshots and locale names.
 
+#include "tools/scenario/QtSeams.h"
+
 #include <QLocale>
 #include <QString>
 
 #include "tools/scenario/Session.h"
-#include "tools/scenario/QtSeams.h"
 
 #ifdef VORLINDE_SCENARIO_QT_BINDING
 #include "runtime/qt/QtTextMeasurer.h"
@@ -30,7 +31,9 @@ std::unique_ptr<rt::TextMeasurer> makeTextMeasurer() {
 #endif
 }
 
-char systemDecimalSeparator() { return asciiDecimal(QLocale::system()); }
+char systemDecimalSeparator() {
+    return asciiDecimal(QLocale::system());
+}
 
 std::optional<char> localeDecimalSeparator(const std::string& name) {
     if (name == "C" || name == "POSIX") return '.';

@@ -16,7 +16,9 @@ void Runner::error(const std::string& where, const std::string& message) {
     out_ << "ERROR " << where << ": " << message << '\n';
 }
 
-void Runner::reportUnreadable(const std::string& label) { error(label + ":0", "cannot read the file"); }
+void Runner::reportUnreadable(const std::string& label) {
+    error(label + ":0", "cannot read the file");
+}
 
 void Runner::run(const std::string& label, std::istream& in) {
     std::unique_ptr<Session> session;
@@ -28,6 +30,7 @@ void Runner::run(const std::string& label, std::istream& in) {
     }
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
+        if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);  // an editor's byte-order mark
         const std::string where = label + ":" + std::to_string(number);
         try {
             const std::vector<Word> words = tokenize(line);

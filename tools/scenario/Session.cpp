@@ -10,6 +10,8 @@ Session::Session(char decimalSeparator)
 }
 
 // The program goes first: its windows' timers stop on the clock that outlives them.
-Session::~Session() { program_.reset(); }
+Session::~Session() {
+    program_.reset();
+}
 
 }  // namespace scenario

@@ -5,7 +5,9 @@
 namespace scenario {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 // Reads the quoted word that starts at line[i] (the opening quote); returns the index after it.
 size_t readQuoted(std::string_view line, size_t i, std::string& out) {

@@ -21,15 +21,24 @@ std::optional<T> readWhole(const std::string& s) {
 
 std::string describe(Kind k) {
     switch (k) {
-        case Kind::Integer: return "an integer";
-        case Kind::Single: return "a Single";
-        case Kind::Double: return "a Double";
-        case Kind::String: return "a string in double quotes";
-        case Kind::Boolean: return "true or false";
-        case Kind::Picture: return "LIST:N or none";
-        case Kind::Pointer: return "default or LIST:N";
-        case Kind::Color: return "rgb(R,G,B)";
-        case Kind::WindowState: return "normal, maximized or minimized";
+        case Kind::Integer:
+            return "an integer";
+        case Kind::Single:
+            return "a Single";
+        case Kind::Double:
+            return "a Double";
+        case Kind::String:
+            return "a string in double quotes";
+        case Kind::Boolean:
+            return "true or false";
+        case Kind::Picture:
+            return "LIST:N or none";
+        case Kind::Pointer:
+            return "default or LIST:N";
+        case Kind::Color:
+            return "rgb(R,G,B)";
+        case Kind::WindowState:
+            return "normal, maximized or minimized";
     }
     return "a value";
 }
@@ -99,7 +108,8 @@ ExpectedValue parseNumber(const Word& w, Kind kind, bool withTolerance) {
 
 // The printed form of a non-numeric expected value, or nothing when the word is not one.
 std::optional<std::string> otherText(const Word& w, Kind kind) {
-    if (kind == Kind::String) return w.quoted ? std::optional(rt::Value::string(w.text).text()) : std::nullopt;
+    if (kind == Kind::String)
+        return w.quoted ? std::optional(rt::Value::string(w.text).text()) : std::nullopt;
     if (w.quoted) return std::nullopt;
     const std::string& s = w.text;
     switch (kind) {
@@ -120,7 +130,9 @@ std::optional<std::string> otherText(const Word& w, Kind kind) {
 
 }  // namespace
 
-std::optional<int64_t> readInteger(const std::string& s) { return readWhole<int64_t>(s); }
+std::optional<int64_t> readInteger(const std::string& s) {
+    return readWhole<int64_t>(s);
+}
 
 std::optional<float> readSingle(const std::string& s) {
     auto v = readWhole<float>(s);
@@ -159,9 +171,12 @@ bool matches(const rt::Value& actual, const ExpectedValue& expected, std::option
     if (!actual.isNumeric()) return actual.text() == expected.text;
     if (tolerance) return std::fabs(actual.numeric() - expected.d) <= *tolerance;
     switch (actual.kind()) {
-        case Kind::Integer: return expected.isInteger && actual.asInteger() == expected.i;
-        case Kind::Single: return actual.asSingle() == expected.f;
-        default: return actual.asDouble() == expected.d;
+        case Kind::Integer:
+            return expected.isInteger && actual.asInteger() == expected.i;
+        case Kind::Single:
+            return actual.asSingle() == expected.f;
+        default:
+            return actual.asDouble() == expected.d;
     }
 }
 

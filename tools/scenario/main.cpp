@@ -2,7 +2,6 @@
 // Runs scenario files against the simulator headless, on a virtual clock (FILE - is stdin).
 
 #include <QGuiApplication>
-
 #include <fstream>
 #include <iostream>
 #include <vector>
@@ -51,8 +50,10 @@ int main(int argc, char** argv) {
             continue;
         }
         std::ifstream in(f);
-        if (!in) runner.reportUnreadable(f);
-        else runner.run(f, in);
+        if (!in)
+            runner.reportUnreadable(f);
+        else
+            runner.run(f, in);
     }
     std::cout << runner.closingLine() << std::endl;
     return runner.exitStatus();

@@ -1,12 +1,19 @@
 # Runs the scenario runner and checks its exit status and its whole standard output.
-#   cmake -DRUNNER=exe -DFILES=a.scn,b.scn -DSTATUS=n [-DGOLDEN=x.out] [-DSTDIN=file] -P CheckRun.cmake
+#   cmake -DRUNNER=exe -DFILES=a.scn,b.scn -DSTATUS=n [-DGOLDEN=x.out] [-DSTDIN=file]
+#         [-DSNAPSHOTS=dir -DPRODUCES=a.png,b.png] -P CheckRun.cmake
 # File names are given relative to the working directory, so FAIL and ERROR lines name them so.
+# PRODUCES lists the PNG files the run must write under SNAPSHOTS (emptied first).
 string(REPLACE "," ";" files "${FILES}")
 set(input)
 if(DEFINED STDIN)
   set(input INPUT_FILE ${STDIN})
 endif()
-execute_process(COMMAND ${RUNNER} ${files} ${input}
+set(options)
+if(DEFINED SNAPSHOTS)
+  file(REMOVE_RECURSE ${SNAPSHOTS})
+  set(options --snapshots ${SNAPSHOTS})
+endif()
+execute_process(COMMAND ${RUNNER} ${options} ${files} ${input}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL STATUS)
   message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\n--- stdout\n${out}--- stderr\n${err}")
@@ -17,3 +24,13 @@ if(DEFINED GOLDEN)
     message(FATAL_ERROR "output differs from ${GOLDEN}\n--- got\n${out}--- expected\n${want}")
   endif()
 endif()
+string(REPLACE "," ";" produces "${PRODUCES}")
+foreach(png IN LISTS produces)
+  if(NOT EXISTS ${SNAPSHOTS}/${png})
+    message(FATAL_ERROR "no snapshot ${SNAPSHOTS}/${png}")
+  endif()
+  file(READ ${SNAPSHOTS}/${png} signature LIMIT 8 HEX)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "${png} is not a PNG file")
+  endif()
+endforeach()
