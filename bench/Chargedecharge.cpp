@@ -39,7 +39,14 @@ Chargedecharge::Chargedecharge(rt::Application& app, engine::Code& c)
 // not touched here: the load's first step is what creates it.
 void Chargedecharge::designLayout() {
     move(0, 0, 11880, 8235);
+    designSchematic();
+    designInstruments();
+    designMenuStrip();
+    using std::chrono::milliseconds;
+    for (rt::Timer* t : {&Timer1, &Timergenegros, &Timergenefin, &TimerR, &TimerC}) t->setInterval(milliseconds(200));
+}
 
+void Chargedecharge::designSchematic() {
     Schemaelec.move(150, 150, px(308), px(404));
     for (rt::Label* l : {&Vle, &caution}) l->setFont(kBold975);
     Omega.setFont(kSymbol975);
@@ -54,7 +61,9 @@ void Chargedecharge::designLayout() {
     Y1.move(30, 60);
     Y2.move(2025, 990);
     for (rt::PictureControl* p : {&Masse, &Y1, &Y2}) p->setVisible(false);
+}
 
+void Chargedecharge::designInstruments() {
     menu.move(4980, 60, 6705, 8055);
     menu.setBorder(true);
 
@@ -91,7 +100,9 @@ void Chargedecharge::designLayout() {
     unite.move(1935, 840, px(28), px(49));
     deci.move(2550, 840, px(28), px(49));
     for (rt::PictureControl* d : {&Dix, &unite, &deci}) d->setVisible(false);
+}
 
+void Chargedecharge::designMenuStrip() {
     MenuChDech.move(150, 6350, 4680, 1770);
     MenuChDech.setBorder(true);
     FmenuChDech.move(50, 115, px(307), px(109));
@@ -104,9 +115,6 @@ void Chargedecharge::designLayout() {
     // Btnordi keeps its designed area; its picture is drawn at the top-left corner.
     Btnordi.setAutoSize(false);
     Btnordi.move(-1920, 90, 1845, 1440);
-
-    using std::chrono::milliseconds;
-    for (rt::Timer* t : {&Timer1, &Timergenegros, &Timergenefin, &TimerR, &TimerC}) t->setInterval(milliseconds(200));
 }
 
 void Chargedecharge::registerVariables() {

@@ -161,6 +161,14 @@ public:
 
 private:
     void designLayout();
+    void designSchematic();
+    void designInstruments();
+    void designMenuStrip();
+    void loadMenuStrip();
+    void loadPanels();
+    void loadDecadeKnobs();
+    void loadLabels();
+    void loadGenerator();
     void registerVariables();
     void wireMenuHandlers();
     void wireInstrumentHandlers();

@@ -4,7 +4,6 @@
 #include "bench/Chargedecharge.h"
 #include "bench/BenchValues.h"
 #include "runtime/NumberFormat.h"
-#include "shell/frmMain.h"
 
 void Chargedecharge::Form_Load() {
     setMousePointer(pointer(2));
@@ -13,6 +12,23 @@ void Chargedecharge::Form_Load() {
     Schemaelec.move(150, 150);
     Schemaelec.setScale(100, 100);
 
+    loadMenuStrip();
+    loadPanels();
+    loadDecadeKnobs();
+    loadLabels();
+    loadGenerator();
+
+    ImgBretour = 2;
+    ImgBmain = 6;
+    ImgOscillo = 15;
+    ImgBtnordi = 22;
+
+    caution.move(7.2f, 94.5f);
+}
+
+// The two bordered frames, then the menu strip: its buttons on their resting pictures with the
+// pointing hand, and only the left arrow shown.
+void Chargedecharge::loadMenuStrip() {
     menu.move(4980, 60);
     MenuChDech.move(150, 6350, 4680, 1770);
     FmenuChDech.move(50, 115);
@@ -37,7 +53,10 @@ void Chargedecharge::Form_Load() {
     fG.move(10, 10);
     fG.setPicture(Media, 16);
     fG.setMousePointer(pointer(1));
+}
 
+// The instrument panels and their pictures, then the capacitor box's strip and arrows.
+void Chargedecharge::loadPanels() {
     Gene.move(400, 4950);
     DecR.move(100, 250);
     DecC.move(100, 2840);
@@ -52,7 +71,10 @@ void Chargedecharge::Form_Load() {
     FlecheG.setPicture(Media, 10);
     FlecheD.move(5450, 320);
     FlecheD.setPicture(Media, 11);
+}
 
+// Every decade knob at 0, its hit area over it, and the legends under the capacitor knobs.
+void Chargedecharge::loadDecadeKnobs() {
     for (int i = 1; i <= 4; ++i) {
         Rpot(i).move(300.0f + 1400 * (i - 1), 1080);
         Rpot(i).setPicture(ImaBtnDec, 1);
@@ -78,7 +100,10 @@ void Chargedecharge::Form_Load() {
         legends[k]->move(legendLefts[k], 1000);
         legends[k]->setPicture(Media, 4 + k);
     }
+}
 
+// R and C at 0 on the schematic, the ohm sign right after the resistance text.
+void Chargedecharge::loadLabels() {
     ValR.move(57, 32.6f);
     ValR.setCaption(rt::formatDouble(0, decimal()) + " ");
     Omega.setTop(32.4f);
@@ -86,7 +111,10 @@ void Chargedecharge::Form_Load() {
 
     ValC.move(57, 69.3f);
     ValC.setCaption(rt::formatDouble(0, decimal()) + " µF");
+}
 
+// The generator at 0.0 V and off: both knobs at rest, the display dark.
+void Chargedecharge::loadGenerator() {
     CranGros = 1;
     ValeurE = 0;
     EntierE = 0;
@@ -112,11 +140,4 @@ void Chargedecharge::Form_Load() {
     Power.setPicture(Media, 14);
     powerctl.move(405, 1575);
     powerctl.setMousePointer(pointer(1));
-
-    ImgBretour = 2;
-    ImgBmain = 6;
-    ImgOscillo = 15;
-    ImgBtnordi = 22;
-
-    caution.move(7.2f, 94.5f);
 }
