@@ -14,8 +14,9 @@ void designSpot(rt::Shape& spot) {
     spot.setFillColor(kGreen);
     spot.setBorderColor(kGreen);
     spot.setBorderWidth(2);
-    // Screen units: the dot's centre lies 1.5 units below its top.
-    spot.move(0, 0, 2, 3);
+    // Screen units: a circle one unit across (the largest that fits), its centre 1.5 units below
+    // the top, so a dot placed at y - 1.5 sits on y; its left is the curve's x.
+    spot.move(0, 0, 1, 3);
     spot.setVisible(false);
 }
 
