@@ -9,7 +9,9 @@ float generatorVoltage(int16_t EntierE, int16_t DixiemesE) {
     return static_cast<float>(volts);
 }
 
-std::string voltageCaption(float ValeurE, char sep) { return rt::formatSingle(ValeurE, sep) + " V"; }
+std::string voltageCaption(float ValeurE, char sep) {
+    return rt::formatSingle(ValeurE, sep) + " V";
+}
 
 int32_t resistanceOhms(const std::array<int32_t, 4>& CranR) {
     return 10000 * (CranR[0] - 1) + 1000 * (CranR[1] - 1) + 100 * (CranR[2] - 1) + 10 * (CranR[3] - 1);
@@ -21,8 +23,8 @@ std::string resistanceCaption(int32_t ohms, char sep) {
 }
 
 double capacitanceMicrofarads(const std::array<int16_t, 6>& CranC) {
-    const auto whole = static_cast<int16_t>(1000 * (CranC[0] - 1) + 100 * (CranC[1] - 1) + 10 * (CranC[2] - 1) +
-                                            (CranC[3] - 1));
+    const auto whole = static_cast<int16_t>(1000 * (CranC[0] - 1) + 100 * (CranC[1] - 1) +
+                                            10 * (CranC[2] - 1) + (CranC[3] - 1));
     double c = 0.1 * (CranC[4] - 1);
     c = c + whole;
     c = c + 0.01 * (CranC[5] - 1);

@@ -8,7 +8,9 @@
 
 namespace {
 
-constexpr float px(int pixels) { return static_cast<float>(pixels * rt::kTwipsPerPixel); }
+constexpr float px(int pixels) {
+    return static_cast<float>(pixels * rt::kTwipsPerPixel);
+}
 
 const rt::Font kBold975{"Arial", 9.75f, true};
 const rt::Font kSymbol975{"Symbol", 9.75f, true};
@@ -43,7 +45,8 @@ void Chargedecharge::designLayout() {
     designInstruments();
     designMenuStrip();
     using std::chrono::milliseconds;
-    for (rt::Timer* t : {&Timer1, &Timergenegros, &Timergenefin, &TimerR, &TimerC}) t->setInterval(milliseconds(200));
+    for (rt::Timer* t : {&Timer1, &Timergenegros, &Timergenefin, &TimerR, &TimerC})
+        t->setInterval(milliseconds(200));
 }
 
 void Chargedecharge::designSchematic() {
@@ -142,7 +145,9 @@ void Chargedecharge::wireMenuHandlers() {
     FmenuChDech.onMouseMove = [this](int b, int s, float x, float y) { FmenuChDech_MouseMove(b, s, x, y); };
     Bretour.onMouseMove = [this](int b, int s, float x, float y) { Bretour_MouseMove(b, s, x, y); };
     Bmain.onMouseMove = [this](int b, int s, float x, float y) { Bmain_MouseMove(b, s, x, y); };
-    Oscilloaffich.onMouseMove = [this](int b, int s, float x, float y) { Oscilloaffich_MouseMove(b, s, x, y); };
+    Oscilloaffich.onMouseMove = [this](int b, int s, float x, float y) {
+        Oscilloaffich_MouseMove(b, s, x, y);
+    };
     Btnordi.onMouseMove = [this](int b, int s, float x, float y) { Btnordi_MouseMove(b, s, x, y); };
     Bretour.onClick = [this] { Bretour_Click(); };
     Bmain.onClick = [this] { Bmain_Click(); };
@@ -179,15 +184,27 @@ void Chargedecharge::wireInstrumentHandlers() {
     FlecheG.onMouseMove = [this](int b, int s, float x, float y) { FlecheG_MouseMove(b, s, x, y); };
 }
 
-frmMain& Chargedecharge::frame() const { return app().window<frmMain>("frmMain"); }
+frmMain& Chargedecharge::frame() const {
+    return app().window<frmMain>("frmMain");
+}
 
-rt::PictureRef Chargedecharge::pointer(int n) const { return {&frame().Imapoint, n}; }
+rt::PictureRef Chargedecharge::pointer(int n) const {
+    return {&frame().Imapoint, n};
+}
 
-rt::PictureRef Chargedecharge::menuArt(int n) const { return {&frame().ImaMenu, n}; }
+rt::PictureRef Chargedecharge::menuArt(int n) const {
+    return {&frame().ImaMenu, n};
+}
 
-char Chargedecharge::decimal() const { return app().decimalSeparator(); }
+char Chargedecharge::decimal() const {
+    return app().decimalSeparator();
+}
 
-bool Chargedecharge::shortCircuit() const { return code.Egene > 0 && code.Rdec == 0 && code.Cdec == 0; }
+bool Chargedecharge::shortCircuit() const {
+    return code.Egene > 0 && code.Rdec == 0 && code.Cdec == 0;
+}
 
 // The ohm sign follows the resistance text, which has just sized itself to its caption.
-void Chargedecharge::placeOmega() { Omega.setLeft(ValR.Left() + ValR.Width()); }
+void Chargedecharge::placeOmega() {
+    Omega.setLeft(ValR.Left() + ValR.Width());
+}

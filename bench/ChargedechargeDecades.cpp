@@ -46,7 +46,9 @@ void Chargedecharge::RCtl_MouseMove(int Index, int, int, float X, float) {
     hit.setMousePointer(pointer(knobCursor(X < hit.Width() / 2, CranR[static_cast<size_t>(Index - 1)])));
 }
 
-void Chargedecharge::RCtl_MouseUp(int, int, int, float, float) { TimerR.setEnabled(false); }
+void Chargedecharge::RCtl_MouseUp(int, int, int, float, float) {
+    TimerR.setEnabled(false);
+}
 
 void Chargedecharge::TimerR_Timer() {
     if (DecadeR < 1 || DecadeR > 4) return;
@@ -76,7 +78,9 @@ void Chargedecharge::Cctl_MouseMove(int Index, int, int, float X, float) {
     hit.setMousePointer(pointer(knobCursor(X < hit.Width() / 2, CranC[static_cast<size_t>(Index - 1)])));
 }
 
-void Chargedecharge::Cctl_MouseUp(int, int, int, float, float) { TimerC.setEnabled(false); }
+void Chargedecharge::Cctl_MouseUp(int, int, int, float, float) {
+    TimerC.setEnabled(false);
+}
 
 void Chargedecharge::TimerC_Timer() {
     if (DecadeC < 1 || DecadeC > 6) return;
@@ -105,6 +109,10 @@ void Chargedecharge::FlecheG_Click() {
     if (boxbtncond.Left() == 0) FlecheG.setVisible(false);
 }
 
-void Chargedecharge::FlecheD_MouseMove(int, int, float, float) { FlecheD.setMousePointer(pointer(1)); }
+void Chargedecharge::FlecheD_MouseMove(int, int, float, float) {
+    FlecheD.setMousePointer(pointer(1));
+}
 
-void Chargedecharge::FlecheG_MouseMove(int, int, float, float) { FlecheG.setMousePointer(pointer(1)); }
+void Chargedecharge::FlecheG_MouseMove(int, int, float, float) {
+    FlecheG.setMousePointer(pointer(1));
+}

@@ -8,7 +8,9 @@ namespace {
 
 // Fine knob step -8..10 to its picture in BtnGene: steps 1..10 are pictures 1..10, steps 0..-8
 // are pictures 15..7 (the knob turned back past its rest position).
-int fineKnobPicture(int CranFin) { return CranFin >= 1 ? CranFin : CranFin + 15; }
+int fineKnobPicture(int CranFin) {
+    return CranFin >= 1 ? CranFin : CranFin + 15;
+}
 
 }  // namespace
 
@@ -68,11 +70,15 @@ void Chargedecharge::genectl_MouseDown(int, int, float X, float) {
 }
 
 void Chargedecharge::genectl_MouseMove(int, int, float X, float) {
-    if (X < genectl.Width() / 2) genectl.setMousePointer(pointer(ValeurE < 1 ? 7 : 3));
-    else genectl.setMousePointer(pointer(ValeurE > 14 ? 8 : 4));
+    if (X < genectl.Width() / 2)
+        genectl.setMousePointer(pointer(ValeurE < 1 ? 7 : 3));
+    else
+        genectl.setMousePointer(pointer(ValeurE > 14 ? 8 : 4));
 }
 
-void Chargedecharge::genectl_MouseUp(int, int, float, float) { Timergenegros.setEnabled(false); }
+void Chargedecharge::genectl_MouseUp(int, int, float, float) {
+    Timergenegros.setEnabled(false);
+}
 
 // One coarse step keeps the tenths; it is refused below 1 V (down) and above 14 V (up).
 void Chargedecharge::Timergenegros_Timer() {
@@ -100,11 +106,15 @@ void Chargedecharge::Genefinctl_MouseDown(int, int, float X, float) {
 }
 
 void Chargedecharge::Genefinctl_MouseMove(int, int, float X, float) {
-    if (X < Genefinctl.Width() / 2) Genefinctl.setMousePointer(pointer(ValeurE <= 0 || CranFin <= -8 ? 7 : 3));
-    else Genefinctl.setMousePointer(pointer(ValeurE >= 15 || CranFin >= 10 ? 8 : 4));
+    if (X < Genefinctl.Width() / 2)
+        Genefinctl.setMousePointer(pointer(ValeurE <= 0 || CranFin <= -8 ? 7 : 3));
+    else
+        Genefinctl.setMousePointer(pointer(ValeurE >= 15 || CranFin >= 10 ? 8 : 4));
 }
 
-void Chargedecharge::Genefinctl_MouseUp(int, int, float, float) { Timergenefin.setEnabled(false); }
+void Chargedecharge::Genefinctl_MouseUp(int, int, float, float) {
+    Timergenefin.setEnabled(false);
+}
 
 // One fine step of a tenth. Crossing tenths 0 carries into the whole volts; the coarse knob's
 // picture is left as it was until that knob itself is turned.

@@ -1,8 +1,8 @@
 // The bench's set-up, once, when the window is created. The order matters: the first step reads
 // the main frame's cursor list, which creates the frame, and the schematic's scale is set before
 // the labels are placed in its units.
-#include "bench/Chargedecharge.h"
 #include "bench/BenchValues.h"
+#include "bench/Chargedecharge.h"
 #include "runtime/NumberFormat.h"
 
 void Chargedecharge::Form_Load() {

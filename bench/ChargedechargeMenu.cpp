@@ -24,9 +24,13 @@ void Chargedecharge::restMenuButtons() {
     }
 }
 
-void Chargedecharge::Form_MouseMove(int, int, float, float) { restMenuButtons(); }
+void Chargedecharge::Form_MouseMove(int, int, float, float) {
+    restMenuButtons();
+}
 
-void Chargedecharge::FmenuChDech_MouseMove(int, int, float, float) { restMenuButtons(); }
+void Chargedecharge::FmenuChDech_MouseMove(int, int, float, float) {
+    restMenuButtons();
+}
 
 void Chargedecharge::Bretour_MouseMove(int, int, float, float) {
     BoutonSurvol = 1;

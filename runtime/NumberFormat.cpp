@@ -47,8 +47,12 @@ std::string formatGeneral(double v, int digits, char sep) {
 
 }  // namespace
 
-std::string formatSingle(float v, char decimalSeparator) { return formatGeneral(v, 7, decimalSeparator); }
+std::string formatSingle(float v, char decimalSeparator) {
+    return formatGeneral(v, 7, decimalSeparator);
+}
 
-std::string formatDouble(double v, char decimalSeparator) { return formatGeneral(v, 15, decimalSeparator); }
+std::string formatDouble(double v, char decimalSeparator) {
+    return formatGeneral(v, 15, decimalSeparator);
+}
 
 }  // namespace rt

@@ -28,9 +28,7 @@ protected:
     void wait(int ms) { clock.advance(std::chrono::milliseconds(ms)); }
 
     // True when a pointer could reach the control at (x, y); reports what is there otherwise.
-    bool reachable(const rt::Control& c, float x, float y) {
-        return rt::unreachableReason(c, x, y).empty();
-    }
+    bool reachable(const rt::Control& c, float x, float y) { return rt::unreachableReason(c, x, y).empty(); }
     bool reachable(const rt::Control& c) { return reachable(c, c.Width() / 2, c.Height() / 2); }
 
     void move(rt::Control& c, float x, float y) {

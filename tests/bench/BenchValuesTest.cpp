@@ -10,7 +10,9 @@
 namespace {
 
 // Knob positions 0..10 to picture numbers 1..11, as the window keeps them.
-std::array<int32_t, 4> resistorKnobs(int a, int b, int c, int d) { return {a + 1, b + 1, c + 1, d + 1}; }
+std::array<int32_t, 4> resistorKnobs(int a, int b, int c, int d) {
+    return {a + 1, b + 1, c + 1, d + 1};
+}
 std::array<int16_t, 6> capacitorKnobs(int a, int b, int c, int d, int e, int f) {
     return {static_cast<int16_t>(a + 1), static_cast<int16_t>(b + 1), static_cast<int16_t>(c + 1),
             static_cast<int16_t>(d + 1), static_cast<int16_t>(e + 1), static_cast<int16_t>(f + 1)};
@@ -23,15 +25,11 @@ TEST(ResistorBox, SumsAndCaptions) {
         const char* caption;
     };
     const Case cases[] = {
-        {resistorKnobs(0, 0, 0, 0), 0, "0 "},
-        {resistorKnobs(0, 0, 0, 1), 10, "10 "},
-        {resistorKnobs(0, 9, 9, 9), 9990, "9990 "},
-        {resistorKnobs(1, 0, 0, 0), 10000, "10 k"},
+        {resistorKnobs(0, 0, 0, 0), 0, "0 "},          {resistorKnobs(0, 0, 0, 1), 10, "10 "},
+        {resistorKnobs(0, 9, 9, 9), 9990, "9990 "},    {resistorKnobs(1, 0, 0, 0), 10000, "10 k"},
         {resistorKnobs(0, 10, 0, 0), 10000, "10 k"},  // the same value dialled another way
-        {resistorKnobs(1, 2, 3, 4), 12340, "12,34 k"},
-        {resistorKnobs(0, 0, 0, 10), 100, "100 "},
-        {resistorKnobs(0, 0, 1, 0), 100, "100 "},
-        {resistorKnobs(10, 10, 10, 10), 111100, "111,1 k"},
+        {resistorKnobs(1, 2, 3, 4), 12340, "12,34 k"}, {resistorKnobs(0, 0, 0, 10), 100, "100 "},
+        {resistorKnobs(0, 0, 1, 0), 100, "100 "},      {resistorKnobs(10, 10, 10, 10), 111100, "111,1 k"},
         {resistorKnobs(0, 5, 0, 0), 5000, "5000 "},
     };
     for (const auto& c : cases) {

@@ -16,9 +16,18 @@ struct SingleCase {
 
 TEST(NumberFormat, SingleKeepsSevenSignificantDigits) {
     const SingleCase cases[] = {
-        {0.0f, "0"},         {5.3f, "5,3"},          {0.7f, "0,7"},         {12.0f, "12"},
-        {14.9f, "14,9"},     {15.0f, "15"},          {0.1f, "0,1"},         {-2.5f, "-2,5"},
-        {1234567.0f, "1234567"}, {123.4567f, "123,4567"}, {1.2345678f, "1,234568"}, {0.0001f, "0,0001"},
+        {0.0f, "0"},
+        {5.3f, "5,3"},
+        {0.7f, "0,7"},
+        {12.0f, "12"},
+        {14.9f, "14,9"},
+        {15.0f, "15"},
+        {0.1f, "0,1"},
+        {-2.5f, "-2,5"},
+        {1234567.0f, "1234567"},
+        {123.4567f, "123,4567"},
+        {1.2345678f, "1,234568"},
+        {0.0001f, "0,0001"},
         {9999999.0f, "9999999"},
     };
     for (const auto& c : cases) EXPECT_EQ(rt::formatSingle(c.value, ','), c.text) << c.value;
@@ -35,7 +44,7 @@ TEST(NumberFormat, DoubleKeepsFifteenSignificantDigits) {
         {12.34, "12,34"},
         {111.1, "111,1"},
         {9990.0, "9990"},
-        {0.30000000000000004 * 1000, "300"},     // the residue of 0.1 + 0.1 + 0.1 is hidden
+        {0.30000000000000004 * 1000, "300"},  // the residue of 0.1 + 0.1 + 0.1 is hidden
         {(0.1 + 0.2) * 1000 + 0.01 * 1000, "310"},
         {9999.99, "9999,99"},
         {11.1111, "11,1111"},
@@ -43,7 +52,7 @@ TEST(NumberFormat, DoubleKeepsFifteenSignificantDigits) {
         {123456789012345.0, "123456789012345"},
         {0.001, "0,001"},
         {-0.5, "-0,5"},
-        {2.0 / 3.0, "0,666666666666667"},          // rounded, not cut
+        {2.0 / 3.0, "0,666666666666667"},  // rounded, not cut
     };
     for (const auto& c : cases) EXPECT_EQ(rt::formatDouble(c.value, ','), c.text) << c.value;
 }
