@@ -1,5 +1,6 @@
 #include "runtime/qt/WindowPainter.h"
 
+#include <QTransform>
 #include <cmath>
 
 #include "runtime/Container.h"
@@ -127,23 +128,91 @@ void WindowPainter::addShape(QPainter& p, const rt::Shape& s, const QRectF& clip
     run_.push_back(r.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
+// Circles are stamped from a sprite painted once per style and size (drawing thousands of
+// antialiased outlines one by one is far too slow for a recorded trace); big ones and
+// rectangles are drawn directly, one pen and brush for the whole run.
 void WindowPainter::flushShapes(QPainter& p) {
     if (run_.empty()) return;
     const ShapeStyle& s = runStyle_;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, s.circle);
-    if (s.borderWidth > 0)
-        p.setPen(QPen(qcolor(s.border), s.borderWidth));
-    else
-        p.setPen(Qt::NoPen);
-    p.setBrush(s.filled ? QBrush(qcolor(s.fill)) : QBrush(Qt::NoBrush));
     if (s.circle) {
-        for (const QRectF& r : run_) p.drawEllipse(r);
-    } else {
-        p.drawRects(run_.data(), static_cast<int>(run_.size()));
+        // Stamped in device pixels: plain copies, whatever the ratio.
+        p.save();
+        p.setWorldTransform(QTransform::fromScale(1 / dpr_, 1 / dpr_) * p.worldTransform());
+        const Sprite* last = nullptr;
+        QRectF lastRect;
+        size_t direct = 0;
+        for (const QRectF& r : run_) {
+            if (!last || r.size() != lastRect.size()) {
+                last = sprite(r);
+                lastRect = r;
+            }
+            if (!last) {
+                run_[direct++] = r;  // too big for a sprite: drawn below
+                continue;
+            }
+            const QPointF at = r.topLeft() + last->offset;
+            p.drawImage(QPoint(static_cast<int>(std::lround(at.x() * dpr_)),
+                               static_cast<int>(std::lround(at.y() * dpr_))),
+                        last->image);
+        }
+        p.restore();
+        run_.resize(direct);
     }
-    p.restore();
+    if (!run_.empty()) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, s.circle);
+        if (s.borderWidth > 0)
+            p.setPen(QPen(qcolor(s.border), s.borderWidth));
+        else
+            p.setPen(Qt::NoPen);
+        p.setBrush(s.filled ? QBrush(qcolor(s.fill)) : QBrush(Qt::NoBrush));
+        if (s.circle) {
+            for (const QRectF& r : run_) p.drawEllipse(r);
+        } else {
+            p.drawRects(run_.data(), static_cast<int>(run_.size()));
+        }
+        p.restore();
+    }
     run_.clear();  // keeps its capacity for the next paint
+}
+
+// The sprite of a circle of the run's style in rectangle `r`, nullptr when it is too big to
+// be worth one. The circle sits at a whole device pixel inside the image, so stamping it at a
+// whole device pixel puts it within one device pixel of its exact place.
+const WindowPainter::Sprite* WindowPainter::sprite(const QRectF& r) {
+    constexpr qreal kMaxSpritePx = 64;
+    const int wKey = static_cast<int>(std::lround(r.width() * dpr_ * 8));
+    const int hKey = static_cast<int>(std::lround(r.height() * dpr_ * 8));
+    const int ratioKey = static_cast<int>(std::lround(dpr_ * 100));
+    for (const Sprite& sp : sprites_)
+        if (sp.wKey == wKey && sp.hKey == hKey && sp.ratioKey == ratioKey && sp.style == runStyle_)
+            return &sp;
+    const qreal margin = std::max(0, runStyle_.borderWidth) / 2.0 + 1.0;
+    const qreal wPx = r.width() + 2 * margin, hPx = r.height() + 2 * margin;
+    if (wPx > kMaxSpritePx || hPx > kMaxSpritePx) return nullptr;
+    if (sprites_.size() >= 256) sprites_.clear();  // styles change with intensity and focus
+
+    Sprite sp{runStyle_, wKey, hKey, ratioKey, {}, {}};
+    const qreal m = std::ceil(margin * dpr_) / dpr_;  // whole device pixels around the dot
+    sp.image =
+        QImage(static_cast<int>(std::ceil((r.width() + 2 * m) * dpr_)),
+               static_cast<int>(std::ceil((r.height() + 2 * m) * dpr_)), QImage::Format_ARGB32_Premultiplied);
+    sp.image.setDevicePixelRatio(dpr_);
+    sp.image.fill(Qt::transparent);
+    {
+        QPainter sp_p(&sp.image);
+        sp_p.setRenderHint(QPainter::Antialiasing, true);
+        if (runStyle_.borderWidth > 0)
+            sp_p.setPen(QPen(qcolor(runStyle_.border), runStyle_.borderWidth));
+        else
+            sp_p.setPen(Qt::NoPen);
+        sp_p.setBrush(runStyle_.filled ? QBrush(qcolor(runStyle_.fill)) : QBrush(Qt::NoBrush));
+        sp_p.drawEllipse(QRectF(m, m, r.width(), r.height()));
+    }
+    sp.image.setDevicePixelRatio(1.0);  // stamped in device pixels
+    sp.offset = QPointF(-m, -m);
+    sprites_.push_back(std::move(sp));
+    return &sprites_.back();
 }
 
 void WindowPainter::paintLine(QPainter& p, const rt::Line& l) {

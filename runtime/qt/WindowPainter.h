@@ -56,6 +56,14 @@ private:
         bool operator==(const ShapeStyle&) const = default;
     };
 
+    // A dot painted once into a small image, then stamped at each place of a run.
+    struct Sprite {
+        ShapeStyle style;
+        int wKey = 0, hKey = 0, ratioKey = 0;  // size in eighths of a device pixel; ratio in 1/100
+        QImage image;
+        QPointF offset;  // where the image goes relative to the dot's rectangle, logical pixels
+    };
+
     void paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip);
     void paintContainer(QPainter& p, const rt::Container& c, const QRectF& clip);
     void addShape(QPainter& p, const rt::Shape& s, const QRectF& clip);
@@ -63,12 +71,14 @@ private:
     void paintLine(QPainter& p, const rt::Line& l);
     void paintLabel(QPainter& p, const rt::Label& l, const QRectF& clip);
     void drawPicture(QPainter& p, const QImage& img, QPointF at);
+    const Sprite* sprite(const QRectF& r);
     const QFont& font(const rt::Font& f);
 
     PictureCache& cache_;
     qreal dpr_ = 1.0;
     ShapeStyle runStyle_;
     std::vector<QRectF> run_;  // the shapes of the current run, reused from paint to paint
+    std::vector<Sprite> sprites_;
     std::vector<std::pair<rt::Font, QFont>> fonts_;
 };
 

@@ -224,4 +224,34 @@ TEST(PaintWindow, TwoThousandDotsAllPainted) {
     EXPECT_EQ(at(img, 200, 150), QColor(0, 0, 0));
 }
 
+class DotAtRatio : public ::testing::TestWithParam<double> {};
+
+TEST_P(DotAtRatio, LandsWithinADevicePixelOfItsPlace) {
+    // Dots are stamped from a sprite at whole device pixels; the circle still covers its
+    // rectangle, 30..40 by 40..50 px, to a device pixel.
+    const double dpr = GetParam();
+    Scene s(100, 100);
+    s.window.setBackColor({0, 0, 0});
+    rt::Shape d(&s.window, "Point");
+    dot(d, 30, 40, 10, {255, 0, 0});
+    const QImage img = rtqt::renderWindow(s.window, dpr);
+    int left = img.width(), right = -1, top = img.height(), bottom = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            if (img.pixelColor(x, y).red() < 128) continue;
+            left = std::min(left, x);
+            right = std::max(right, x + 1);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y + 1);
+        }
+    }
+    EXPECT_NEAR(left, 30 * dpr, 1.0);
+    EXPECT_NEAR(right, 40 * dpr, 1.0);
+    EXPECT_NEAR(top, 40 * dpr, 1.0);
+    EXPECT_NEAR(bottom, 50 * dpr, 1.0);
+    EXPECT_EQ(img.pixelColor(static_cast<int>(35 * dpr), static_cast<int>(45 * dpr)), QColor(255, 0, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, DotAtRatio, ::testing::Values(1.0, 1.5, 2.0));
+
 }  // namespace
