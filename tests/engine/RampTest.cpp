@@ -113,13 +113,6 @@ TEST_F(EngineTest, RampsOfTheTwoChannelsAreIndependent) {
     EXPECT_DOUBLE_EQ(code.NiveauY2, -1);
 }
 
-TEST_F(EngineTest, RampTickRedrawsTheLevel) {
-    sig.LanceRampe(500, rt::False, 0, 5, 1);
-    wait(200);
-    EXPECT_TRUE(w.Ten1.Visible());
-    EXPECT_FLOAT_EQ(w.Ten1.Y1(), -20);
-}
-
 TEST_F(EngineTest, RampKeepsRisingBehindASwitchedOffScreen) {
     // Switched off: the level follows the ramp but nothing is drawn, and the running spot's
     // timer, stopped by the power switch, stays stopped.

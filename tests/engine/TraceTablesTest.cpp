@@ -50,7 +50,7 @@ TEST(TraceTables, InvertedChannelMirrorsEveryVoltageButNotTheEdge) {
             EXPECT_DOUBLE_EQ(engine::measured(c.wiring, c.discharge, -1, 5, w),
                              -engine::measured(c.wiring, c.discharge, 1, 5, w));
         }
-        EXPECT_DOUBLE_EQ(engine::finalValue(c.wiring, c.discharge, -1, 5), -c.final + 0.0);
+        EXPECT_DOUBLE_EQ(engine::finalValue(c.wiring, c.discharge, -1, 5), -c.final);
     }
 }
 
@@ -86,16 +86,6 @@ TEST(TraceTables, StorageStepIsAHundredthOfADivisionForEveryTimeBase) {
     // Looked up by exact value: anything else has no step.
     EXPECT_EQ(engine::storageStep(3), 0.0);
     EXPECT_EQ(engine::storageStep(0.1 + 0.2), 0.0);
-}
-
-TEST(TraceTables, RunningSpotSpeedOnlyOnTheFourSlowTimeBases) {
-    EXPECT_EQ(engine::spotStep(200), 4);
-    EXPECT_EQ(engine::spotStep(100), 8);
-    EXPECT_EQ(engine::spotStep(50), 16);
-    EXPECT_EQ(engine::spotStep(20), 19);
-    EXPECT_EQ(engine::spotStep(10), 0);
-    EXPECT_EQ(engine::spotInterval(20), 10);
-    EXPECT_EQ(engine::spotInterval(200), 20);
 }
 
 TEST(ConnectionStrings, ProbePointThenGroundPoint) {
