@@ -1,6 +1,7 @@
 // The redraw of the live display: each shown channel as a running spot (slow time bases) or a
 // horizontal line (fast ones) at the height of its level, and the X-Y spot.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
@@ -49,7 +50,8 @@ void Signal::AfficheEcran() {
     const float y1 = static_cast<float>(-10 * c.NiveauY1 / c.VoltDiv1 + c.PosY1);
     const float y2 = static_cast<float>(-10 * c.NiveauY2 / c.VoltDiv2 + c.PosY2);
     const int focus = std::abs(c.NivFocus);
-    const rt::Color colour = c.Couleur.at(static_cast<size_t>(c.NivIntens + 6));
+    const int shade = std::clamp(c.NivIntens + 6, 0, static_cast<int>(c.Couleur.size()) - 1);
+    const rt::Color colour = c.Couleur[static_cast<size_t>(shade)];
     using std::chrono::milliseconds;
     if (c.TempsDiv > 10) {
         if (c.ModeCH1) drawSpot(s_.faisceau1(0), s_.Ten1, y1, focus + 2, colour);

@@ -84,6 +84,8 @@ void Signal::storeChannel(const Channel& ch, Recording& rec, double E, double R,
 
 void Signal::drawDots(const Channel& ch, Recording& rec, double E, double RC, double Tdiv, bool discharge) {
     const Code& c = code_;
+    // Only the 18 time bases have a step; any other value would never end the sweep.
+    if (rec.step <= 0) return;
     const rt::Shape& model = ch.dots(0);
     // t advances by repeated addition, as the sweep's clock does: the sum may pass the end one
     // step early, which leaves 1000 dots instead of 1001.

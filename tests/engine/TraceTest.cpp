@@ -294,6 +294,14 @@ TEST_F(EngineTest, RepeatedAdditionLeavesOneDotFewerOnSixTimeBases) {
     }
 }
 
+TEST_F(EngineTest, TimeBaseOutsideTheSelectorDrawsNoDots) {
+    arm();
+    code.TempsDiv = 3;  // no such detent: no step, and the sweep must not run forever
+    code.Branche1 = "AB";
+    charge();
+    EXPECT_EQ(w.faisceau1.Count(), 1);
+}
+
 TEST_F(EngineTest, ErasingTheTraceKeepsTheLiveSpots) {
     arm();
     code.ModeDual = rt::True;
