@@ -5,12 +5,8 @@
 #include <QLocale>
 #include <QString>
 
-#include "tools/scenario/Session.h"
-
-#ifdef VORLINDE_SCENARIO_QT_BINDING
 #include "runtime/qt/QtTextMeasurer.h"
 #include "runtime/qt/WindowPainter.h"
-#endif
 
 namespace scenario {
 namespace {
@@ -23,12 +19,9 @@ char asciiDecimal(const QLocale& l) {
 
 }  // namespace
 
+// Labels size with the real fonts, as on screen.
 std::unique_ptr<rt::TextMeasurer> makeTextMeasurer() {
-#ifdef VORLINDE_SCENARIO_QT_BINDING
     return std::make_unique<rtqt::QtTextMeasurer>();
-#else
-    return std::make_unique<rt::ApproxTextMeasurer>();
-#endif
 }
 
 char systemDecimalSeparator() {
@@ -43,7 +36,6 @@ std::optional<char> localeDecimalSeparator(const std::string& name) {
 }
 
 bool saveSnapshot(const rt::Window& w, const std::string& path, std::string& error) {
-#ifdef VORLINDE_SCENARIO_QT_BINDING
     const QImage img = rtqt::renderWindow(w);
     if (img.isNull()) {
         error = "the window has no area to render";
@@ -54,12 +46,6 @@ bool saveSnapshot(const rt::Window& w, const std::string& path, std::string& err
         return false;
     }
     return true;
-#else
-    (void)w;
-    (void)path;
-    error = "this build has no window renderer";
-    return false;
-#endif
 }
 
 }  // namespace scenario

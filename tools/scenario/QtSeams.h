@@ -1,14 +1,19 @@
 #pragma once
-// What the runner asks of Qt: window snapshots and locale decimal separators.
+// What the runner asks of Qt: font metrics, window snapshots and locale decimal separators.
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace rt {
+class TextMeasurer;
 class Window;
-}
+}  // namespace rt
 
 namespace scenario {
+
+// The measurer labels size with: the real fonts, as on screen.
+std::unique_ptr<rt::TextMeasurer> makeTextMeasurer();
 
 // Renders `w` as shown on screen to a PNG at `path`; false with a reason when it cannot.
 bool saveSnapshot(const rt::Window& w, const std::string& path, std::string& error);

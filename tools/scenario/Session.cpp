@@ -1,5 +1,7 @@
 #include "tools/scenario/Session.h"
 
+#include "tools/scenario/QtSeams.h"
+
 namespace scenario {
 
 Session::Session(char decimalSeparator)

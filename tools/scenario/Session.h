@@ -31,7 +31,4 @@ private:
     NameResolver names_;
 };
 
-// The measurer labels size with: the real fonts when the Qt binding is built in.
-std::unique_ptr<rt::TextMeasurer> makeTextMeasurer();
-
 }  // namespace scenario

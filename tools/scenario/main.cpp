@@ -1,4 +1,4 @@
-// vorlinde-scenario [--snapshots DIR] FILE...
+// vorlinde-scenario [--snapshots DIR] [--] FILE...
 // Runs scenario files against the simulator headless, on a virtual clock (FILE - is stdin).
 
 #include <QGuiApplication>
@@ -12,7 +12,7 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: vorlinde-scenario [--snapshots DIR] FILE...   (FILE - reads standard input)\n";
+    std::cerr << "usage: vorlinde-scenario [--snapshots DIR] [--] FILE...   (FILE - reads standard input)\n";
     return 2;
 }
 
@@ -26,9 +26,14 @@ int main(int argc, char** argv) {
     std::optional<std::filesystem::path> snapshots;
     std::vector<std::string> files;
     const QStringList args = QCoreApplication::arguments();
+    bool options = true;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const std::string a = args[i].toStdString();
-        if (a == "--snapshots") {
+        if (!options) {
+            files.push_back(a);
+        } else if (a == "--") {
+            options = false;
+        } else if (a == "--snapshots") {
             if (++i >= args.size()) return usage();
             snapshots = args[i].toStdString();
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
