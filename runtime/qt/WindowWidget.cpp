@@ -1,6 +1,7 @@
 #include "runtime/qt/WindowWidget.h"
 
 #include <QCursor>
+#include <QEnterEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -112,7 +113,7 @@ void WindowWidget::hideEvent(QHideEvent* e) {
 void WindowWidget::showEvent(QShowEvent* e) {
     repaintPending_ = false;  // showing paints everything anyway
     QWidget::showEvent(e);
-    refreshCursor();
+    refreshCursor(true);  // the pointer is where it was over the window hidden just now
 }
 
 bool WindowWidget::event(QEvent* e) {
@@ -123,7 +124,7 @@ bool WindowWidget::event(QEvent* e) {
             break;
         case QEvent::ScreenChangeInternal:
             cursorSet_ = false;  // the cursor pixels must follow the new ratio
-            refreshCursor();
+            refreshCursor(true);
             update();
             break;
         default:
@@ -132,12 +133,29 @@ bool WindowWidget::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-void WindowWidget::refreshCursor() {
+void WindowWidget::refreshCursor(bool askPointer) {
     if (!isVisible()) return;
-    showCursorAt(QPointF(mapFromGlobal(QCursor::pos())));
+    if (askPointer) {
+        lastPos_ = QPointF(mapFromGlobal(QCursor::pos()));
+        pointerInside_ = rect().contains(lastPos_.toPoint());
+    }
+    if (pointerInside_ || model_.app().mouse().captured()) showCursorAt(lastPos_);
+}
+
+void WindowWidget::enterEvent(QEnterEvent* e) {
+    pointerInside_ = true;
+    lastPos_ = e->position();
+    QWidget::enterEvent(e);
+}
+
+void WindowWidget::leaveEvent(QEvent* e) {
+    pointerInside_ = false;
+    QWidget::leaveEvent(e);
 }
 
 void WindowWidget::showCursorAt(QPointF px) {
+    lastPos_ = px;
+    pointerInside_ = rect().contains(px.toPoint());
     if (!isVisible()) return;
     const rt::PictureRef want = model_.app().mouse().cursorAt(model_, px.x() * kTwips, px.y() * kTwips);
     const qreal ratio = devicePixelRatioF();

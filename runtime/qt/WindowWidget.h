@@ -26,8 +26,9 @@ public:
 
     // The model changed: schedule one repaint (many requests before it are one paint).
     void requestRepaint();
-    // Shows the cursor the model wants at the pointer's present place.
-    void refreshCursor();
+    // Shows the cursor the model wants at the pointer's present place: the last place a mouse
+    // event gave (no round trip to the display server on every tick), or asked afresh.
+    void refreshCursor(bool askPointer = false);
     // The cursor picture shown now (none for the default arrow).
     rt::PictureRef shownCursor() const { return shownCursor_; }
 
@@ -46,6 +47,8 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
     bool event(QEvent* e) override;
 
 private:
@@ -60,6 +63,8 @@ private:
     rt::PictureRef shownCursor_;
     qreal shownRatio_ = 0;
     bool cursorSet_ = false;
+    QPointF lastPos_;
+    bool pointerInside_ = false;
 };
 
 }  // namespace rtqt

@@ -106,6 +106,7 @@ TEST(MainFrame, InstrumentWindowsAreHiddenAndShownNeverClosed) {
     EXPECT_TRUE(sub->isVisible());
     EXPECT_TRUE(sub->isMaximized());
     EXPECT_TRUE(s.frame->windowTitle().contains(QString::fromStdString(s.bench().Caption())));
+    EXPECT_TRUE(s.frame->close());  // the frame itself closes: that ends the program
 }
 
 TEST(MainFrame, ModelOutlivingTheFrameCallsNothingIntoIt) {

@@ -144,6 +144,12 @@ TEST(WindowWidget, CursorIsTheOneOfTheControlUnderThePointer) {
     s.send(QEvent::MouseButtonRelease, QPointF(30, 25), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(s.widget.shownCursor(), (rt::PictureRef{&pointers, 4}));
 
+    // A tick that changes the cursor of the control under a still pointer: shown on refresh.
+    s.send(QEvent::MouseMove, QPointF(30, 25), Qt::NoButton, Qt::NoButton);
+    s.button.setMousePointer(rt::PictureRef{&pointers, 7});
+    s.widget.refreshCursor();
+    EXPECT_EQ(s.widget.shownCursor(), (rt::PictureRef{&pointers, 7}));
+
     s.window.setDefaultPointer();
     s.send(QEvent::MouseMove, QPointF(150, 120), Qt::NoButton, Qt::NoButton);
     EXPECT_TRUE(s.widget.shownCursor().isNone());
