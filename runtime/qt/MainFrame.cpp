@@ -55,8 +55,8 @@ MainFrame::MainFrame(rt::Application& app) : app_(app), pictures_(sharedPictureC
         panels_[static_cast<size_t>(i)] = l;
         bar->addPermanentWidget(l, i == 0 ? 1 : 0);  // panel 1 takes what the others leave
     }
+    clockTimer_.setSingleShot(true);
     QObject::connect(&clockTimer_, &QTimer::timeout, this, [this] { updateClock(); });
-    clockTimer_.start(1000);
     updateClock();
 
     app_.onWindowCreated = [this](rt::Window& w) { windowCreated(w); };
@@ -235,6 +235,8 @@ void MainFrame::updateClock() {
     const QString time = loc.toString(QTime::currentTime(), QLocale::ShortFormat);
     if (panels_[1]->text() != date) panels_[1]->setText(date);
     if (panels_[2]->text() != time) panels_[2]->setText(time);
+    // Next look just after the next second begins, so the time shown never lags a second.
+    clockTimer_.start(1000 - QTime::currentTime().msec() + 5);
 }
 
 WindowWidget* MainFrame::widgetFor(const rt::Window& w) const {
