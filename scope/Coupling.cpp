@@ -8,7 +8,7 @@
 namespace {
 constexpr int kPictureSlider = 3;  // ImageList2: the square holding the slider
 constexpr int kPictureEmpty = 4;
-constexpr int kCursorClick = 1;    // Imapoint: a click does something here
+constexpr int kCursorClick = 1;  // Imapoint: a click does something here
 constexpr int kCursorRefused = 2;
 }  // namespace
 
@@ -45,16 +45,40 @@ void Oscillo::couplingEnter(int voie, int position) {
     if (PowerOn) AfficheEcran();
 }
 
-void Oscillo::ACV1_Click() { couplingClick(1, kCouplingAc); }
-void Oscillo::DCV1_Click() { couplingClick(1, kCouplingDc); }
-void Oscillo::GND1_Click() { couplingClick(1, kCouplingGnd); }
-void Oscillo::ACV2_Click() { couplingClick(2, kCouplingAc); }
-void Oscillo::DCV2_Click() { couplingClick(2, kCouplingDc); }
-void Oscillo::GND2_Click() { couplingClick(2, kCouplingGnd); }
+void Oscillo::ACV1_Click() {
+    couplingClick(1, kCouplingAc);
+}
+void Oscillo::DCV1_Click() {
+    couplingClick(1, kCouplingDc);
+}
+void Oscillo::GND1_Click() {
+    couplingClick(1, kCouplingGnd);
+}
+void Oscillo::ACV2_Click() {
+    couplingClick(2, kCouplingAc);
+}
+void Oscillo::DCV2_Click() {
+    couplingClick(2, kCouplingDc);
+}
+void Oscillo::GND2_Click() {
+    couplingClick(2, kCouplingGnd);
+}
 
-void Oscillo::ACV1_MouseMove(int, int, float, float) { couplingEnter(1, kCouplingAc); }
-void Oscillo::DCV1_MouseMove(int, int, float, float) { couplingEnter(1, kCouplingDc); }
-void Oscillo::GND1_MouseMove(int, int, float, float) { couplingEnter(1, kCouplingGnd); }
-void Oscillo::ACV2_MouseMove(int, int, float, float) { couplingEnter(2, kCouplingAc); }
-void Oscillo::DCV2_MouseMove(int, int, float, float) { couplingEnter(2, kCouplingDc); }
-void Oscillo::GND2_MouseMove(int, int, float, float) { couplingEnter(2, kCouplingGnd); }
+void Oscillo::ACV1_MouseMove(int, int, float, float) {
+    couplingEnter(1, kCouplingAc);
+}
+void Oscillo::DCV1_MouseMove(int, int, float, float) {
+    couplingEnter(1, kCouplingDc);
+}
+void Oscillo::GND1_MouseMove(int, int, float, float) {
+    couplingEnter(1, kCouplingGnd);
+}
+void Oscillo::ACV2_MouseMove(int, int, float, float) {
+    couplingEnter(2, kCouplingAc);
+}
+void Oscillo::DCV2_MouseMove(int, int, float, float) {
+    couplingEnter(2, kCouplingDc);
+}
+void Oscillo::GND2_MouseMove(int, int, float, float) {
+    couplingEnter(2, kCouplingGnd);
+}

@@ -39,16 +39,16 @@ struct KnobLinked {
 };
 
 struct KnobSpec {
-    std::string name;                          // the knob's hit control, for diagnostics
-    rt::Control* hit = nullptr;                // receives press, hover and release
-    rt::PictureControl* face = nullptr;        // shows picture `index` of `pictures`
+    std::string name;                    // the knob's hit control, for diagnostics
+    rt::Control* hit = nullptr;          // receives press, hover and release
+    rt::PictureControl* face = nullptr;  // shows picture `index` of `pictures`
     const rt::PictureList* pictures = nullptr;
-    rt::Timer* timer = nullptr;                // the repeat timer
-    int16_t* index = nullptr;                  // the picture index variable of the window
+    rt::Timer* timer = nullptr;  // the repeat timer
+    int16_t* index = nullptr;    // the picture index variable of the window
     KnobTurn turn;
-    KnobLinked linked;                         // optional (value null: none)
-    std::function<void()> afterStep;           // every tick, whether the knob moved or not
-    std::function<void()> atRelease;           // after the repeat timer has stopped
+    KnobLinked linked;                // optional (value null: none)
+    std::function<void()> afterStep;  // every tick, whether the knob moved or not
+    std::function<void()> atRelease;  // after the repeat timer has stopped
 };
 
 class Knob {

@@ -22,8 +22,10 @@ void Oscillo::pressModeButton(rt::PictureControl& pressed) {
 }
 
 void Oscillo::recomputeForMode() {
-    if (code.InterCharge) CalculCharge();
-    else CalculDecharge();
+    if (code.InterCharge)
+        CalculCharge();
+    else
+        CalculDecharge();
     // The computation redraws only what it changes (nothing at all with the generator off or a
     // channel on GND); the channel the new mode shows must appear all the same.
     AfficheEcran();
@@ -97,8 +99,10 @@ void Oscillo::BtnXY_Click() {
         code.PretStor = rt::False;
         code.Memorise = rt::False;
     }
-    if (code.InterCharge) CalculCharge();
-    else CalculDecharge();
+    if (code.InterCharge)
+        CalculCharge();
+    else
+        CalculDecharge();
     // The screen is centred in X-Y; the horizontal position comes back with the next mode.
     Ecran.setLeft(120);
     Axe.setLeft(0);

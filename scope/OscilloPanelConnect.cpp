@@ -6,19 +6,22 @@ void Oscillo::connectPanel() {
     buildKnobs();
     using MouseMember = void (Oscillo::*)(int, int, float, float);
     using PlainMember = void (Oscillo::*)();
-    auto mouse = [this](MouseMember h) { return [this, h](int b, int s, float x, float y) { (this->*h)(b, s, x, y); }; };
+    auto mouse = [this](MouseMember h) {
+        return [this, h](int b, int s, float x, float y) { (this->*h)(b, s, x, y); };
+    };
     auto plain = [this](PlainMember h) { return [this, h] { (this->*h)(); }; };
-    auto knob = [&](rt::Control& c, MouseMember down, MouseMember move, MouseMember up, rt::Timer& t, PlainMember tick) {
+    auto knob = [&](rt::Control& c, MouseMember down, MouseMember move, MouseMember up, rt::Timer& t,
+                    PlainMember tick) {
         c.onMouseDown = mouse(down);
         c.onMouseMove = mouse(move);
         c.onMouseUp = mouse(up);
         t.onTimer = plain(tick);
     };
 
-    knob(SV1control, &Oscillo::SV1control_MouseDown, &Oscillo::SV1control_MouseMove, &Oscillo::SV1control_MouseUp,
-         Timer4, &Oscillo::Timer4_Timer);
-    knob(SV2control, &Oscillo::SV2control_MouseDown, &Oscillo::SV2control_MouseMove, &Oscillo::SV2control_MouseUp,
-         Timer5, &Oscillo::Timer5_Timer);
+    knob(SV1control, &Oscillo::SV1control_MouseDown, &Oscillo::SV1control_MouseMove,
+         &Oscillo::SV1control_MouseUp, Timer4, &Oscillo::Timer4_Timer);
+    knob(SV2control, &Oscillo::SV2control_MouseDown, &Oscillo::SV2control_MouseMove,
+         &Oscillo::SV2control_MouseUp, Timer5, &Oscillo::Timer5_Timer);
     knob(Tdivcontrol, &Oscillo::Tdivcontrol_MouseDown, &Oscillo::Tdivcontrol_MouseMove,
          &Oscillo::Tdivcontrol_MouseUp, Timer6, &Oscillo::Timer6_Timer);
     knob(PosV1, &Oscillo::PosV1_MouseDown, &Oscillo::PosV1_MouseMove, &Oscillo::PosV1_MouseUp, Timer1,

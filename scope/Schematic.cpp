@@ -63,7 +63,8 @@ void Oscillo::schema_MouseMove(int, int, float X, float Y) {
         carriedLeadCursor(X, Y);
         return;
     }
-    schema.setMousePointer({&frame().Imapoint, switchContactAt(X, Y) != kContactNone ? kCursorClick : kCursorRefused});
+    schema.setMousePointer(
+        {&frame().Imapoint, switchContactAt(X, Y) != kContactNone ? kCursorClick : kCursorRefused});
 }
 
 void Oscillo::throwSwitch(bool charge) {
@@ -80,6 +81,8 @@ void Oscillo::throwSwitch(bool charge) {
     }
     schema.setPicture(Schema, charge ? kBoxCharge : kBoxDischarge);
     b.Schemaelec.setPicture(b.Schema, charge ? kBenchCharge : kBenchDischarge);
-    if (charge) CalculCharge();
-    else CalculDecharge();
+    if (charge)
+        CalculCharge();
+    else
+        CalculDecharge();
 }

@@ -60,7 +60,9 @@ void Oscillo::Trig_Click() {
     }
 }
 
-void Oscillo::Reset_MouseDown(int, int, float, float) { Reset.setPicture(ImageList2, kButtonDown); }
+void Oscillo::Reset_MouseDown(int, int, float, float) {
+    Reset.setPicture(ImageList2, kButtonDown);
+}
 
 void Oscillo::Reset_MouseUp(int, int, float, float) {
     Reset.setPicture(ImageList2, kButtonUp);

@@ -30,14 +30,10 @@ constexpr int16_t kLeadY1 = Oscillo::kLeadY1, kLeadY2 = Oscillo::kLeadY2, kLeadM
 constexpr int16_t kPointD = Oscillo::kPointD, kPointA = Oscillo::kPointA, kPointB = Oscillo::kPointB;
 
 constexpr Placement kPlacements[] = {
-    {kLeadY1, kPointD, 45.918, 7.5, 0, 43.506, 16.169},
-    {kLeadY1, kPointA, 44.898, 49, 3, 42.532, 51.493},
-    {kLeadY1, kPointB, 50.34, 89.766, 4, 47.727, 86.07},
-    {kLeadY2, kPointD, 46.259, 7.895, 0, 43.8, 16.5},
-    {kLeadY2, kPointA, 44.898, 49.5, 3, 42.6, 51.5},
-    {kLeadY2, kPointB, 50.68, 90.058, 4, 48.1, 86.2},
-    {kLeadMasse, kPointA, 46.599, 49.415, 1, 44.2, 51.5},
-    {kLeadMasse, kPointB, 50.68, 90.645, 2, 48.2, 86.8},
+    {kLeadY1, kPointD, 45.918, 7.5, 0, 43.506, 16.169},   {kLeadY1, kPointA, 44.898, 49, 3, 42.532, 51.493},
+    {kLeadY1, kPointB, 50.34, 89.766, 4, 47.727, 86.07},  {kLeadY2, kPointD, 46.259, 7.895, 0, 43.8, 16.5},
+    {kLeadY2, kPointA, 44.898, 49.5, 3, 42.6, 51.5},      {kLeadY2, kPointB, 50.68, 90.058, 4, 48.1, 86.2},
+    {kLeadMasse, kPointA, 46.599, 49.415, 1, 44.2, 51.5}, {kLeadMasse, kPointB, 50.68, 90.645, 2, 48.2, 86.8},
 };
 
 const Placement* placementFor(int16_t lead, int16_t point) {
@@ -64,9 +60,12 @@ bool Oscillo::leadAllowedAt(int16_t lead, int16_t point) {
 Oscillo::Lead Oscillo::lead(int16_t which) {
     Chargedecharge& b = bench();
     switch (which) {
-        case kLeadY1: return {&bY1, &b.Y1, &ImageY1, &b.ImageY1, &PointY1};
-        case kLeadY2: return {&bY2, &b.Y2, &ImageY2, &b.ImageY2, &PointY2};
-        default: return {&bmasse, &b.Masse, &ImageMasse, &b.ImageMasse, &PointMasse};
+        case kLeadY1:
+            return {&bY1, &b.Y1, &ImageY1, &b.ImageY1, &PointY1};
+        case kLeadY2:
+            return {&bY2, &b.Y2, &ImageY2, &b.ImageY2, &PointY2};
+        default:
+            return {&bmasse, &b.Masse, &ImageMasse, &b.ImageMasse, &PointMasse};
     }
 }
 
@@ -82,20 +81,36 @@ void Oscillo::takeLead(int16_t which, rt::PictureControl& plugged, rt::PictureCo
     if (unplugged) unplugged->setVisible(false);  // the one ground lead hangs from one socket
 }
 
-void Oscillo::R1_Click() { takeLead(kLeadY1, filR1, nullptr); }
-void Oscillo::R2_Click() { takeLead(kLeadY2, filR2, nullptr); }
-void Oscillo::N1_Click() { takeLead(kLeadMasse, FilN1, &filN2); }
-void Oscillo::N2_Click() { takeLead(kLeadMasse, filN2, &FilN1); }
+void Oscillo::R1_Click() {
+    takeLead(kLeadY1, filR1, nullptr);
+}
+void Oscillo::R2_Click() {
+    takeLead(kLeadY2, filR2, nullptr);
+}
+void Oscillo::N1_Click() {
+    takeLead(kLeadMasse, FilN1, &filN2);
+}
+void Oscillo::N2_Click() {
+    takeLead(kLeadMasse, filN2, &FilN1);
+}
 
 void Oscillo::socketCursor(rt::PictureControl& socket, const rt::PictureControl& plugged, int freeCursor) {
     const bool refused = FilPris > 0 || plugged.Visible();
     socket.setMousePointer({&frame().Imapoint, refused ? kCursorRefused : freeCursor});
 }
 
-void Oscillo::R1_MouseMove(int, int, float, float) { socketCursor(R1, filR1, kCursorRedLead); }
-void Oscillo::R2_MouseMove(int, int, float, float) { socketCursor(R2, filR2, kCursorRedLead); }
-void Oscillo::N1_MouseMove(int, int, float, float) { socketCursor(N1, FilN1, kCursorBlackLead); }
-void Oscillo::N2_MouseMove(int, int, float, float) { socketCursor(N2, filN2, kCursorBlackLead); }
+void Oscillo::R1_MouseMove(int, int, float, float) {
+    socketCursor(R1, filR1, kCursorRedLead);
+}
+void Oscillo::R2_MouseMove(int, int, float, float) {
+    socketCursor(R2, filR2, kCursorRedLead);
+}
+void Oscillo::N1_MouseMove(int, int, float, float) {
+    socketCursor(N1, FilN1, kCursorBlackLead);
+}
+void Oscillo::N2_MouseMove(int, int, float, float) {
+    socketCursor(N2, filN2, kCursorBlackLead);
+}
 
 // ---- Placing the carried lead.
 

@@ -24,7 +24,7 @@ TEST_F(KnobsTest, TimeBaseReleaseInXYDoesNotRedrawButVoltsPerDivisionDoes) {
     click(scope.BtnXY);
     code.NiveauY1 = 1;
     hold(scope.Tdivcontrol, Half::Left, 200);
-    EXPECT_FLOAT_EQ(scope.XY(0).Left(), 50);  // not redrawn
+    EXPECT_FLOAT_EQ(scope.XY(0).Left(), 50);   // not redrawn
     hold(scope.SV1control, Half::Right, 200);  // 0.5 V/div: 1 V is two divisions right
     EXPECT_FLOAT_EQ(scope.XY(0).Left(), 70);
 }

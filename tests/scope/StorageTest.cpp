@@ -5,7 +5,6 @@
 
 namespace {
 
-
 struct Lamps {
     int stor, armed;
 };
