@@ -179,6 +179,9 @@ private:
     void MajCapacite();
     void restMenuButtons();
     void placeOmega();
+    // A press on a decade knob's hit area: direction from the half pressed, knob remembered,
+    // its timer started (the first step comes one interval later).
+    void pressDecadeKnob(rt::PictureControl& hit, float X, int16_t& decade, int index, rt::Timer& timer);
 
     frmMain& frame() const;
     rt::PictureRef pointer(int n) const;

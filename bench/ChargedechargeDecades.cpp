@@ -15,7 +15,23 @@ int knobCursor(bool leftHalf, int picture) {
     return picture >= kLastPosition ? 8 : 4;
 }
 
+// One step of a decade knob in the held direction; false when it stands at that end already.
+template <class T>
+bool stepDecade(T& cran, bool down) {
+    if (down ? cran <= kFirstPosition : cran >= kLastPosition) return false;
+    cran = static_cast<T>(down ? cran - 1 : cran + 1);
+    return true;
+}
+
 }  // namespace
+
+void Chargedecharge::pressDecadeKnob(rt::PictureControl& hit, float X, int16_t& decade, int index, rt::Timer& timer) {
+    const bool left = X < hit.Width() / 2;
+    RotGauche = rt::flag(left);
+    hit.setMousePointer(pointer(left ? 3 : 4));
+    decade = static_cast<int16_t>(index);
+    timer.setEnabled(true);
+}
 
 void Chargedecharge::MajResistance() {
     const int32_t r = bench::resistanceOhms(CranR);
@@ -33,12 +49,7 @@ void Chargedecharge::MajCapacite() {
 }
 
 void Chargedecharge::RCtl_MouseDown(int Index, int, int, float X, float) {
-    rt::PictureControl& hit = RCtl(Index);
-    const bool left = X < hit.Width() / 2;
-    RotGauche = rt::flag(left);
-    hit.setMousePointer(pointer(left ? 3 : 4));
-    DecadeR = static_cast<int16_t>(Index);
-    TimerR.setEnabled(true);
+    pressDecadeKnob(RCtl(Index), X, DecadeR, Index, TimerR);
 }
 
 void Chargedecharge::RCtl_MouseMove(int Index, int, int, float X, float) {
@@ -53,24 +64,13 @@ void Chargedecharge::RCtl_MouseUp(int, int, int, float, float) {
 void Chargedecharge::TimerR_Timer() {
     if (DecadeR < 1 || DecadeR > 4) return;
     int32_t& cran = CranR[static_cast<size_t>(DecadeR - 1)];
-    if (RotGauche) {
-        if (cran <= kFirstPosition) return;
-        --cran;
-    } else {
-        if (cran >= kLastPosition) return;
-        ++cran;
-    }
+    if (!stepDecade(cran, RotGauche)) return;
     Rpot(DecadeR).setPicture(ImaBtnDec, cran);
     MajResistance();
 }
 
 void Chargedecharge::Cctl_MouseDown(int Index, int, int, float X, float) {
-    rt::PictureControl& hit = Cctl(Index);
-    const bool left = X < hit.Width() / 2;
-    RotGauche = rt::flag(left);
-    hit.setMousePointer(pointer(left ? 3 : 4));
-    DecadeC = static_cast<int16_t>(Index);
-    TimerC.setEnabled(true);
+    pressDecadeKnob(Cctl(Index), X, DecadeC, Index, TimerC);
 }
 
 void Chargedecharge::Cctl_MouseMove(int Index, int, int, float X, float) {
@@ -85,13 +85,7 @@ void Chargedecharge::Cctl_MouseUp(int, int, int, float, float) {
 void Chargedecharge::TimerC_Timer() {
     if (DecadeC < 1 || DecadeC > 6) return;
     int16_t& cran = CranC[static_cast<size_t>(DecadeC - 1)];
-    if (RotGauche) {
-        if (cran <= kFirstPosition) return;
-        --cran;
-    } else {
-        if (cran >= kLastPosition) return;
-        ++cran;
-    }
+    if (!stepDecade(cran, RotGauche)) return;
     Cpot(DecadeC).setPicture(ImaBtnDec, cran);
     MajCapacite();
 }

@@ -20,38 +20,38 @@ std::optional<int16_t> turnedIndex(int16_t index, int dir, const KnobTurn& turn)
     return static_cast<int16_t>(std::clamp<int>(next, turn.low, turn.high));
 }
 
-Knob::Knob(KnobSpec spec, rt::Flag& rotGauche, const rt::PictureList& cursors)
-    : spec_(std::move(spec)), rotGauche_(rotGauche), cursors_(cursors) {}
+Knob::Knob(KnobData data, rt::Flag& rotGauche, const rt::PictureList& cursors)
+    : data_(std::move(data)), rotGauche_(rotGauche), cursors_(cursors) {}
 
 void Knob::press(float x) {
     // The middle itself belongs to the right half: it turns the knob up.
     rotGauche_ = rt::flag(half() > x);
-    spec_.timer->setEnabled(true);
+    data_.timer->setEnabled(true);
 }
 
 void Knob::hover(float x) {
-    spec_.hit->setMousePointer({&cursors_, x < half() ? kCursorTurnDown : kCursorTurnUp});
+    data_.hit->setMousePointer({&cursors_, x < half() ? kCursorTurnDown : kCursorTurnUp});
 }
 
 void Knob::release() {
-    spec_.timer->setEnabled(false);
-    if (spec_.atRelease) spec_.atRelease();
+    data_.timer->setEnabled(false);
+    if (data_.atRelease) data_.atRelease();
 }
 
 void Knob::step() {
     const int dir = rotGauche_ ? -1 : 1;
-    std::optional<int16_t> next = turnedIndex(*spec_.index, dir, spec_.turn);
+    std::optional<int16_t> next = turnedIndex(*data_.index, dir, data_.turn);
     int linkedNext = 0;
-    if (next && spec_.linked.value) {
-        linkedNext = *spec_.linked.value + dir * spec_.linked.clockwise;
-        if (linkedNext < spec_.linked.low || linkedNext > spec_.linked.high) next.reset();
+    if (next && data_.linked.value) {
+        linkedNext = *data_.linked.value + dir * data_.linked.clockwise;
+        if (linkedNext < data_.linked.low || linkedNext > data_.linked.high) next.reset();
     }
     if (next) {
-        *spec_.index = *next;
-        spec_.face->setPicture(*spec_.pictures, *next);
-        if (spec_.linked.value) *spec_.linked.value = static_cast<int16_t>(linkedNext);
+        *data_.index = *next;
+        data_.face->setPicture(*data_.pictures, *next);
+        if (data_.linked.value) *data_.linked.value = static_cast<int16_t>(linkedNext);
     }
-    if (spec_.afterStep) spec_.afterStep();
+    if (data_.afterStep) data_.afterStep();
 }
 
 }  // namespace scope

@@ -3,7 +3,7 @@
 // of its middle turns it anticlockwise, at or right of the middle clockwise; its repeat timer
 // makes one step per tick, the first one interval after the press; the release stops it. The
 // knobs differ only in data (which controls, which pictures, how the picture index moves, which
-// quantity moves with it and what follows a step or the release), gathered in a KnobSpec.
+// quantity moves with it and what follows a step or the release), gathered in a KnobData.
 
 #include <cstdint>
 #include <functional>
@@ -38,7 +38,7 @@ struct KnobLinked {
     int16_t clockwise = 1;
 };
 
-struct KnobSpec {
+struct KnobData {
     std::string name;                    // the knob's hit control, for diagnostics
     rt::Control* hit = nullptr;          // receives press, hover and release
     rt::PictureControl* face = nullptr;  // shows picture `index` of `pictures`
@@ -55,19 +55,19 @@ class Knob {
 public:
     // `rotGauche` is the window's one direction flag, shared by all its knobs; `cursors` the
     // cursor list (picture 3 turns down, picture 4 turns up).
-    Knob(KnobSpec spec, rt::Flag& rotGauche, const rt::PictureList& cursors);
+    Knob(KnobData data, rt::Flag& rotGauche, const rt::PictureList& cursors);
 
     void press(float x);  // x: the pointer inside the hit control, in its event units
     void hover(float x);
     void release();
     void step();  // one tick of the repeat timer
 
-    const KnobSpec& spec() const { return spec_; }
+    const KnobData& data() const { return data_; }
 
 private:
-    float half() const { return spec_.hit->Width() / 2.0f; }
+    float half() const { return data_.hit->Width() / 2.0f; }
 
-    KnobSpec spec_;
+    KnobData data_;
     rt::Flag& rotGauche_;
     const rt::PictureList& cursors_;
 };

@@ -20,7 +20,7 @@ void Oscillo::buildKnobs() {
     auto redrawIfOn = [this] {
         if (PowerOn) AfficheEcran();
     };
-    auto add = [&](scope::KnobSpec spec) { knobs_.emplace_back(std::move(spec), RotGauche, cursors); };
+    auto add = [&](scope::KnobData data) { knobs_.emplace_back(std::move(data), RotGauche, cursors); };
     knobs_.reserve(kKnobCount);
 
     // Step selectors: the value follows the detent at every tick, the screen at the release.

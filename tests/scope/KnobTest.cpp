@@ -16,7 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using scope::Knob;
-using scope::KnobSpec;
+using scope::KnobData;
 using scope::KnobTurn;
 using scope::turnedIndex;
 
@@ -71,7 +71,7 @@ protected:
 
     Knob make(KnobTurn turn, scope::KnobLinked linked = {}) {
         panel.hit.move(0, 0, 855, 855);
-        KnobSpec s;
+        KnobData s;
         s.name = "hit";
         s.hit = &panel.hit;
         s.face = &panel.face;
