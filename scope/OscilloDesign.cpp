@@ -57,6 +57,9 @@ void Oscillo::designLayout() {
     for (rt::PictureControl* f : {&filR1, &FilN1, &filR2, &filN2}) f->setVisible(false);
 
     schemaboite.move(6825, 375, 4530, 5505);
+    // A pop-up box on the panel: a raised grey frame around the title strip and the drawing.
+    schemaboite.setBackColor(rt::Color::rgb(192, 192, 192));
+    schemaboite.setBorder(true);
     schemaboite.setVisible(false);
     CloseSh.move(4150, 40, 255, 225);
     schema.move(30, 300, 4410, 5130);
