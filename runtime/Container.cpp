@@ -11,10 +11,13 @@ Container::Container(Kind kind, Container* parent, std::string name, int index)
 
 void Container::addChild(Control* c) {
     // A new control goes to the front of its layer: windowed controls stay above graphical ones.
+    // Windowed children are the few at the end, so the place is found from the back: adding
+    // the thousands of dots of a recording stays linear.
     if (c->windowed()) {
         children_.push_back(c);
     } else {
-        auto firstWindowed = std::find_if(children_.begin(), children_.end(), [](Control* k) { return k->windowed(); });
+        auto firstWindowed = children_.end();
+        while (firstWindowed != children_.begin() && (*(firstWindowed - 1))->windowed()) --firstWindowed;
         children_.insert(firstWindowed, c);
     }
     changed();
