@@ -284,42 +284,60 @@ void rockerSwitch(QPainter& p, bool on) {
     p.setPen(QPen(QColor(10, 10, 12), 1.0));
     p.setBrush(fg);
     p.drawRoundedRect(frame, 3, 3);
-    const QColor red = on ? QColor(235, 40, 28) : QColor(150, 22, 16);
-    const QRectF top(3, 3, 14, 18.5), bottom(3, 21.5, 14, 18.5);
-    // The half that is pressed in (the present state) is shaded, the other stands out.
-    auto half = [&](const QRectF& r, bool raised, bool upper) {
+    // The rocker tilts on its middle: the half pressed in (I when on, 0 when off) leans away,
+    // so it looks shorter and in shadow; the other half stands out, taller and catching the
+    // light. Switched on, the rocker is lit from inside; off, it is a dull dark red.
+    const qreal split = on ? 19.0 : 24.0;
+    const QRectF upper(3, 3, 14, split - 3), lower(3, split, 14, 40 - split);
+    auto half = [&](const QRectF& r, bool pressed, bool isUpper) {
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        if (raised) {
-            g.setColorAt(upper ? 0 : 1, red.darker(140));
-            g.setColorAt(upper ? 1 : 0, red.lighter(130));
+        QColor a, b;  // towards the frame's end, towards the pivot
+        if (on) {
+            a = pressed ? QColor(120, 16, 10) : QColor(255, 120, 88);
+            b = pressed ? QColor(200, 36, 22) : QColor(255, 72, 44);
         } else {
-            g.setColorAt(0, red.darker(upper ? 190 : 150));
-            g.setColorAt(1, red.darker(upper ? 150 : 190));
+            a = pressed ? QColor(45, 9, 7) : QColor(128, 34, 28);
+            b = pressed ? QColor(66, 13, 10) : QColor(96, 23, 18);
         }
-        p.setPen(QPen(red.darker(260), 0.6));
+        g.setColorAt(isUpper ? 0 : 1, a);
+        g.setColorAt(isUpper ? 1 : 0, b);
+        p.setPen(QPen(on ? QColor(120, 16, 8) : QColor(30, 6, 5), 0.6));
         p.setBrush(g);
         p.drawRoundedRect(r, 1.8, 1.8);
+        if (pressed) {  // the shadow the standing half casts on the pressed one, along the pivot
+            QLinearGradient s(isUpper ? r.bottomLeft() : r.topLeft(),
+                              isUpper ? r.bottomLeft() - QPointF(0, 4) : r.topLeft() + QPointF(0, 4));
+            s.setColorAt(0, QColor(0, 0, 0, 120));
+            s.setColorAt(1, QColor(0, 0, 0, 0));
+            p.setPen(Qt::NoPen);
+            p.setBrush(s);
+            p.drawRect(isUpper ? QRectF(r.left(), r.bottom() - 4, r.width(), 4)
+                               : QRectF(r.left(), r.top(), r.width(), 4));
+        } else {  // light on the edge that stands out
+            p.setPen(QPen(QColor(255, 255, 255, on ? 170 : 90), 0.8));
+            const qreal y = isUpper ? r.top() + 1.2 : r.bottom() - 1.2;
+            p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
+        }
     };
-    half(top, !on, true);
-    half(bottom, on, false);
-    if (on) {
-        QRadialGradient glow(QPointF(10, 21.5), 16);
-        glow.setColorAt(0, QColor(255, 120, 90, 90));
-        glow.setColorAt(1, QColor(255, 60, 40, 0));
+    half(upper, on, true);
+    half(lower, !on, false);
+    if (on) {  // the glow of the lamp inside
+        QRadialGradient glow(QPointF(10, 22), 16);
+        glow.setColorAt(0, QColor(255, 200, 150, 80));
+        glow.setColorAt(1, QColor(255, 80, 40, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(glow);
         p.drawRoundedRect(QRectF(3, 3, 14, 37), 1.8, 1.8);
+        p.setPen(QPen(QColor(255, 90, 50, 150), 1.0));  // a red halo on the frame's rim
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(1.5, 1.5, 17, 40), 2.5, 2.5);
     }
-    p.setPen(QPen(QColor(255, 230, 220, on ? 235 : 170), 1.3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(10, 8), QPointF(10, 16));
+    const QColor mark = on ? QColor(255, 250, 235) : QColor(215, 160, 150, 150);
+    p.setPen(QPen(mark, on ? 1.6 : 1.2, Qt::SolidLine, Qt::RoundCap));
+    const qreal iMid = (upper.top() + upper.bottom()) / 2, oMid = (lower.top() + lower.bottom()) / 2;
+    p.drawLine(QPointF(10, iMid - 4), QPointF(10, iMid + 4));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(10, 31), 2.9, 3.6);
-    // Light on the edge of the half that stands out.
-    p.setPen(QPen(QColor(255, 255, 255, 110), 0.8));
-    if (on)
-        p.drawLine(QPointF(5, 38.8), QPointF(15, 38.8));
-    else
-        p.drawLine(QPointF(5, 4.2), QPointF(15, 4.2));
+    p.drawEllipse(QPointF(10, oMid), 2.9, 3.6);
 }
 
 }  // namespace
