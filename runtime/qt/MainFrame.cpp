@@ -256,7 +256,7 @@ QLabel* MainFrame::panel(int n) const {
 
 void MainFrame::refreshCursors() {
     for (const auto& [w, inst] : instruments_)
-        if (inst.shown) inst.widget->refreshCursor();
+        if (inst.shown) inst.widget->timerTicked();
 }
 
 }  // namespace rtqt

@@ -46,7 +46,8 @@ public:
     // The multiple-document area in twips, as the maximised windows fill it.
     rt::RectF clientAreaTwips() const;
 
-    // Every shown window shows the cursor its model wants now (after a timer tick).
+    // After a timer tick: a press held still hears where the pointer rests, and every shown
+    // window shows the cursor its model wants now.
     void refreshCursors();
 
 protected:

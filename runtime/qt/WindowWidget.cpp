@@ -63,6 +63,7 @@ void WindowWidget::press(QMouseEvent* e, bool doubleClick) {
     const int button = buttonCode(e->button());
     if (button == 0) return;
     const QPointF px = e->position();
+    heldButtons_ = buttonsCode(e->buttons());
     model_.app().mouse().pointerPress(model_, px.x() * kTwips, px.y() * kTwips, button,
                                       shiftCode(e->modifiers()), doubleClick);
     showCursorAt(px);
@@ -80,6 +81,7 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
     const int button = buttonCode(e->button());
     if (button == 0) return;
     const QPointF px = e->position();
+    heldButtons_ = buttonsCode(e->buttons());
     model_.app().mouse().pointerRelease(model_, px.x() * kTwips, px.y() * kTwips, button,
                                         shiftCode(e->modifiers()));
     showCursorAt(px);
@@ -87,6 +89,7 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 void WindowWidget::mouseMoveEvent(QMouseEvent* e) {
     const QPointF px = e->position();
+    heldButtons_ = buttonsCode(e->buttons());
     model_.app().mouse().pointerMove(model_, px.x() * kTwips, px.y() * kTwips, buttonsCode(e->buttons()),
                                      shiftCode(e->modifiers()));
     showCursorAt(px);
@@ -140,6 +143,15 @@ void WindowWidget::refreshCursor(bool askPointer) {
         pointerInside_ = rect().contains(lastPos_.toPoint());
     }
     if (pointerInside_ || model_.app().mouse().captured()) showCursorAt(lastPos_);
+}
+
+void WindowWidget::timerTicked() {
+    if (!isVisible()) return;
+    rt::MouseRouter& mouse = model_.app().mouse();
+    const rt::Control* held = mouse.captured();
+    if (held && held->window() == &model_)
+        mouse.pointerMove(model_, lastPos_.x() * kTwips, lastPos_.y() * kTwips, heldButtons_, 0);
+    refreshCursor();
 }
 
 void WindowWidget::enterEvent(QEnterEvent* e) {

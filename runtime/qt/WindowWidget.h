@@ -29,6 +29,10 @@ public:
     // Shows the cursor the model wants at the pointer's present place: the last place a mouse
     // event gave (no round trip to the display server on every tick), or asked afresh.
     void refreshCursor(bool askPointer = false);
+    // A timer ticked: a press held still on a control of this window hears where the pointer
+    // rests (a move with the held buttons), then the cursor is refreshed. So a knob held at its
+    // end stop shows its refusal hand at once, not only when the hand next moves.
+    void timerTicked();
     // The cursor picture shown now (none for the default arrow).
     rt::PictureRef shownCursor() const { return shownCursor_; }
 
@@ -65,6 +69,7 @@ private:
     bool cursorSet_ = false;
     QPointF lastPos_;
     bool pointerInside_ = false;
+    int heldButtons_ = 0;  // model codes of the buttons held at the last mouse event
 };
 
 }  // namespace rtqt

@@ -156,6 +156,36 @@ TEST(WindowWidget, CursorIsTheOneOfTheControlUnderThePointer) {
     EXPECT_EQ(s.widget.cursor().shape(), Qt::ArrowCursor);
 }
 
+// A knob held still reaches its end stop on a tick: its hover handler hears the resting pointer
+// and the refusal hand shows without the hand moving. Nothing is sent when nothing is held.
+TEST(WindowWidget, TickTellsAHeldControlWhereThePointerRests) {
+    WidgetScene s;
+    const rt::PictureList& pointers = art::list("Imapoint");
+    bool atEnd = false;
+    s.button.onMouseMove = [&](int b, int, float x, float y) {
+        s.moves.push_back({b, x, y});
+        s.button.setMousePointer(rt::PictureRef{&pointers, atEnd ? 8 : 4});
+    };
+    s.send(QEvent::MouseMove, QPointF(30, 25), Qt::NoButton, Qt::NoButton);
+    s.widget.timerTicked();
+    ASSERT_EQ(s.moves.size(), 1u);  // not held: no move of its own
+
+    s.send(QEvent::MouseButtonPress, QPointF(30, 25), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(s.widget.shownCursor(), (rt::PictureRef{&pointers, 4}));
+    atEnd = true;  // the tick turned the knob onto its end stop
+    s.widget.timerTicked();
+    ASSERT_EQ(s.moves.size(), 2u);
+    EXPECT_EQ(s.moves[1].button, 1);
+    EXPECT_FLOAT_EQ(s.moves[1].x, 10 * kTw);
+    EXPECT_FLOAT_EQ(s.moves[1].y, 5 * kTw);
+    EXPECT_EQ(s.widget.shownCursor(), (rt::PictureRef{&pointers, 8}));
+
+    s.send(QEvent::MouseButtonRelease, QPointF(30, 25), Qt::LeftButton, Qt::NoButton);
+    s.widget.timerTicked();
+    EXPECT_EQ(s.moves.size(), 2u);
+    EXPECT_EQ(s.events, (Seq{"Down", "Up", "Click"}));
+}
+
 TEST(WindowWidget, ManyModelChangesAreOnePaint) {
     WidgetScene s;
     QApplication::processEvents();
