@@ -1,6 +1,7 @@
 #include "runtime/Container.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "runtime/Line.h"
 
@@ -9,17 +10,17 @@ namespace rt {
 Container::Container(Kind kind, Container* parent, std::string name, int index)
     : Control(kind, parent, std::move(name), index) {}
 
+// Where the windowed layer begins. Windowed children are the few at the end, so it is found
+// from the back: adding or raising the thousands of dots of a recording stays linear.
+std::vector<Control*>::iterator Container::firstWindowed() {
+    auto it = children_.end();
+    while (it != children_.begin() && (*(it - 1))->windowed()) --it;
+    return it;
+}
+
+// A new control goes to the front of its layer: windowed controls stay above graphical ones.
 void Container::addChild(Control* c) {
-    // A new control goes to the front of its layer: windowed controls stay above graphical ones.
-    // Windowed children are the few at the end, so the place is found from the back: adding
-    // the thousands of dots of a recording stays linear.
-    if (c->windowed()) {
-        children_.push_back(c);
-    } else {
-        auto firstWindowed = children_.end();
-        while (firstWindowed != children_.begin() && (*(firstWindowed - 1))->windowed()) --firstWindowed;
-        children_.insert(firstWindowed, c);
-    }
+    children_.insert(c->windowed() ? children_.end() : firstWindowed(), c);
     changed();
 }
 
@@ -30,14 +31,16 @@ void Container::removeChild(Control* c) {
 }
 
 void Container::raise(Control* c, bool toFront) {
-    auto it = std::find(children_.begin(), children_.end(), c);
-    if (it == children_.end()) return;
-    children_.erase(it);
-    auto firstWindowed = std::find_if(children_.begin(), children_.end(), [](Control* k) { return k->windowed(); });
+    // Searched from the front of the drawing order: what is raised is most often what was
+    // just added (each dot of a recording is brought to the front as it is laid).
+    auto rit = std::find(children_.rbegin(), children_.rend(), c);
+    if (rit == children_.rend()) return;
+    children_.erase(std::next(rit).base());
+    const auto layerStart = firstWindowed();
     if (c->windowed())
-        children_.insert(toFront ? children_.end() : firstWindowed, c);
+        children_.insert(toFront ? children_.end() : layerStart, c);
     else
-        children_.insert(toFront ? firstWindowed : children_.begin(), c);
+        children_.insert(toFront ? layerStart : children_.begin(), c);
     changed();
 }
 

@@ -72,6 +72,7 @@ private:
     void addChild(Control* c);
     void removeChild(Control* c);
     void raise(Control* c, bool toFront);
+    std::vector<Control*>::iterator firstWindowed();
 
     std::vector<Control*> children_;
     PictureRef picture_;
