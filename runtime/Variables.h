@@ -21,7 +21,7 @@ public:
         entries_[name] = Entry{[p = &v](int) { return toValue(*p); }, 0, 0, false};
     }
 
-    // An array whose first element has index `lower` (VB-style bounds).
+    // An array whose first element has index `lower` (arrays declared with their own lower bound).
     template <class T, size_t N>
     void addArray(const std::string& name, const std::array<T, N>& a, int lower) {
         entries_[name] = Entry{[p = &a, lower](int i) { return toValue((*p)[static_cast<size_t>(i - lower)]); },

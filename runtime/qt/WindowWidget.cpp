@@ -25,6 +25,14 @@ WindowWidget::WindowWidget(rt::Window& model, CursorCache& cursors, PictureCache
 
 WindowWidget::~WindowWidget() = default;
 
+QPointF WindowWidget::twipsAt(QPointF widgetPx) const {
+    return widgetPx * kTwips;
+}
+
+QPointF WindowWidget::widgetPointFor(double xTwips, double yTwips) const {
+    return QPointF(xTwips / kTwips, yTwips / kTwips);
+}
+
 int WindowWidget::buttonCode(Qt::MouseButton b) {
     switch (b) {
         case Qt::LeftButton:
@@ -63,8 +71,9 @@ void WindowWidget::press(QMouseEvent* e, bool doubleClick) {
     const int button = buttonCode(e->button());
     if (button == 0) return;
     const QPointF px = e->position();
+    const QPointF t = twipsAt(px);
     heldButtons_ = buttonsCode(e->buttons());
-    model_.app().mouse().pointerPress(model_, px.x() * kTwips, px.y() * kTwips, button,
+    model_.app().mouse().pointerPress(model_, t.x(), t.y(), button,
                                       shiftCode(e->modifiers()), doubleClick);
     showCursorAt(px);
 }
@@ -81,16 +90,18 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
     const int button = buttonCode(e->button());
     if (button == 0) return;
     const QPointF px = e->position();
+    const QPointF t = twipsAt(px);
     heldButtons_ = buttonsCode(e->buttons());
-    model_.app().mouse().pointerRelease(model_, px.x() * kTwips, px.y() * kTwips, button,
+    model_.app().mouse().pointerRelease(model_, t.x(), t.y(), button,
                                         shiftCode(e->modifiers()));
     showCursorAt(px);
 }
 
 void WindowWidget::mouseMoveEvent(QMouseEvent* e) {
     const QPointF px = e->position();
+    const QPointF t = twipsAt(px);
     heldButtons_ = buttonsCode(e->buttons());
-    model_.app().mouse().pointerMove(model_, px.x() * kTwips, px.y() * kTwips, buttonsCode(e->buttons()),
+    model_.app().mouse().pointerMove(model_, t.x(), t.y(), buttonsCode(e->buttons()),
                                      shiftCode(e->modifiers()));
     showCursorAt(px);
 }
@@ -149,8 +160,9 @@ void WindowWidget::timerTicked() {
     if (!isVisible()) return;
     rt::MouseRouter& mouse = model_.app().mouse();
     const rt::Control* held = mouse.captured();
+    const QPointF t = twipsAt(lastPos_);
     if (held && held->window() == &model_)
-        mouse.pointerMove(model_, lastPos_.x() * kTwips, lastPos_.y() * kTwips, heldButtons_, 0);
+        mouse.pointerMove(model_, t.x(), t.y(), heldButtons_, 0);
     refreshCursor();
 }
 
@@ -169,7 +181,8 @@ void WindowWidget::showCursorAt(QPointF px) {
     lastPos_ = px;
     pointerInside_ = rect().contains(px.toPoint());
     if (!isVisible()) return;
-    const rt::PictureRef want = model_.app().mouse().cursorAt(model_, px.x() * kTwips, px.y() * kTwips);
+    const QPointF t = twipsAt(px);
+    const rt::PictureRef want = model_.app().mouse().cursorAt(model_, t.x(), t.y());
     const qreal ratio = devicePixelRatioF();
     if (cursorSet_ && want == shownCursor_ && ratio == shownRatio_) return;
     shownCursor_ = want;

@@ -1,6 +1,6 @@
 #pragma once
 // The on-screen face of one instrument window: paints the model window, turns Qt's mouse input
-// into the model's pointer input (window twips, VB-style buttons and shift state), and shows the
+// into the model's pointer input (window twips, the model's button and shift codes), and shows the
 // cursor the model asks for under the pointer. Repaint requests of the model are merged into
 // one paint per frame.
 
@@ -33,6 +33,11 @@ public:
     // rests (a move with the held buttons), then the cursor is refreshed. So a knob held at its
     // end stop shows its refusal hand at once, not only when the hand next moves.
     void timerTicked();
+    // The one mapping between the widget's logical pixels and the model window's twips; every
+    // pointer position given to the model, and every place a tool aims at, goes through it.
+    QPointF twipsAt(QPointF widgetPx) const;
+    QPointF widgetPointFor(double xTwips, double yTwips) const;
+
     // The cursor picture shown now (none for the default arrow).
     rt::PictureRef shownCursor() const { return shownCursor_; }
 
