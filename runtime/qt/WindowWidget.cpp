@@ -33,6 +33,12 @@ QPointF WindowWidget::widgetPointFor(double xTwips, double yTwips) const {
     return QPointF(xTwips / kTwips, yTwips / kTwips);
 }
 
+QRectF WindowWidget::widgetRectFor(const rt::RectF& twips) const {
+    const QPointF a = widgetPointFor(twips.x, twips.y);
+    const QPointF b = widgetPointFor(twips.x + twips.w, twips.y + twips.h);
+    return QRectF(a, b);
+}
+
 int WindowWidget::buttonCode(Qt::MouseButton b) {
     switch (b) {
         case Qt::LeftButton:

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "runtime/Control.h"
 #include "runtime/PictureList.h"
 #include "runtime/qt/WindowPainter.h"
 
@@ -37,6 +38,7 @@ public:
     // pointer position given to the model, and every place a tool aims at, goes through it.
     QPointF twipsAt(QPointF widgetPx) const;
     QPointF widgetPointFor(double xTwips, double yTwips) const;
+    QRectF widgetRectFor(const rt::RectF& twips) const;
 
     // The cursor picture shown now (none for the default arrow).
     rt::PictureRef shownCursor() const { return shownCursor_; }
