@@ -46,7 +46,7 @@ void Container::raise(Control* c, bool toFront) {
 
 void Container::setPicture(PictureRef p) {
     picture_ = p;
-    if (!p.isNone() && parent_ && p.list->has(p.index)) {
+    if (autoSize_ && !p.isNone() && parent_ && p.list->has(p.index)) {
         const PictureInfo& info = p.list->at(p.index);
         width_ = static_cast<float>(parent_->twipsToUnitsX(info.width * kTwipsPerPixel));
         height_ = static_cast<float>(parent_->twipsToUnitsY(info.height * kTwipsPerPixel));
@@ -133,6 +133,7 @@ void Container::copyPropertiesFrom(const Control& other) {
     Control::copyPropertiesFrom(other);
     if (auto* o = dynamic_cast<const Container*>(&other)) {
         picture_ = o->picture_;
+        autoSize_ = o->autoSize_;
         backColor_ = o->backColor_;
         border_ = o->border_;
         scale_ = o->scale_;

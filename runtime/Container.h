@@ -24,11 +24,14 @@ public:
     // each layer from back to front.
     const std::vector<Control*>& children() const { return children_; }
 
-    // Picture drawn from the top-left corner; when set, the container takes its size.
+    // Picture drawn from the top-left corner; when set, the container takes its size (unless
+    // auto-size is off: then it keeps the area it was given and the picture fills its corner).
     PictureRef Picture() const { return picture_; }
     void setPicture(PictureRef p);
     void setPicture(const PictureList& list, int n) { setPicture(PictureRef{&list, n}); }
     void clearPicture() { setPicture(PictureRef{}); }
+    bool AutoSize() const { return autoSize_; }
+    void setAutoSize(bool a) { autoSize_ = a; }
 
     std::optional<Color> BackColor() const { return backColor_; }
     void setBackColor(Color c) { backColor_ = c; changed(); }
@@ -76,6 +79,7 @@ private:
 
     std::vector<Control*> children_;
     PictureRef picture_;
+    bool autoSize_ = true;
     std::optional<Color> backColor_;
     bool border_ = false;
     std::optional<UserScale> scale_;

@@ -73,5 +73,8 @@ void Oscillo::designLayout() {
     Omega.setCaption("W");
     for (rt::PictureControl* b : {&bY1, &bY2, &bmasse}) b->setVisible(false);
 
+    // The strip keeps its designed area; its background picture is a little smaller and is
+    // drawn from the top-left corner.
+    menu.setAutoSize(false);
     menu.move(0, 7550, 11820, 735);
 }
