@@ -88,17 +88,30 @@ void MouseRouter::pointerMove(Window& w, double x, double y, int buttons, int sh
     fire(c->onMouseMove, 0, shift, windowToEvent(*c, x, y));
 }
 
+void MouseRouter::beginPress(Control& c, int button, bool doubleClick) {
+    captured_ = &c;
+    heldButtons_ = button;
+    pressWasDouble_ = doubleClick;
+}
+
+bool MouseRouter::letGo(int button) {
+    heldButtons_ &= ~button;
+    if (heldButtons_ != 0) return false;
+    captured_ = nullptr;
+    pressWasDouble_ = false;
+    return true;
+}
+
 void MouseRouter::pointerPress(Window& w, double x, double y, int button, int shift, bool doubleClick) {
     lastX_ = x;
     lastY_ = y;
     if (captured_) {  // another button while one is held goes to the pressed control
+        heldButtons_ |= button;
         fire(captured_->onMouseDown, button, shift, windowToEvent(*captured_, x, y));
         return;
     }
     Control* c = hitTest(w, x, y);
-    captured_ = c;
-    capturedButton_ = button;
-    pressWasDouble_ = doubleClick;
+    beginPress(*c, button, doubleClick);
     if (doubleClick) {
         if (c->onDblClick) c->onDblClick();
     } else {
@@ -109,35 +122,38 @@ void MouseRouter::pointerPress(Window& w, double x, double y, int button, int sh
 void MouseRouter::pointerRelease(Window& w, double x, double y, int button, int shift) {
     lastX_ = x;
     lastY_ = y;
-    if (!captured_ || button != capturedButton_) return;
+    if (!captured_ || !(heldButtons_ & button)) return;  // a release of no held button
     Control* c = captured_;
     const bool sameControl = c->window() == &w && hitTest(w, x, y) == c;
     const bool wasDouble = pressWasDouble_;
     const EventPoint p = windowToEvent(*c, x, y);
-    captured_ = nullptr;
-    pressWasDouble_ = false;
+    const bool last = letGo(button);
     fire(c->onMouseUp, button, shift, p);
-    if (!wasDouble && sameControl && c->onClick) c->onClick();
+    if (last && !wasDouble && sameControl && c->onClick) c->onClick();
 }
 
 void MouseRouter::captureLost() {
     if (!captured_) return;
     Control* c = captured_;
+    const int held = heldButtons_;
     captured_ = nullptr;
+    heldButtons_ = 0;
     pressWasDouble_ = false;
-    fire(c->onMouseUp, capturedButton_, 0, windowToEvent(*c, lastX_, lastY_));
+    const EventPoint p = windowToEvent(*c, lastX_, lastY_);
+    for (int button : {1, 2, 4})
+        if (held & button) fire(c->onMouseUp, button, 0, p);
 }
 
 void MouseRouter::down(Control& c, int button, int shift, float x, float y) {
-    captured_ = &c;
-    capturedButton_ = button;
-    pressWasDouble_ = false;
+    if (captured_ == &c)
+        heldButtons_ |= button;
+    else
+        beginPress(c, button, false);
     fire(c.onMouseDown, button, shift, {x, y});
 }
 
 void MouseRouter::up(Control& c, int button, int shift, float x, float y) {
-    if (captured_ == &c) captured_ = nullptr;
-    pressWasDouble_ = false;
+    if (captured_ == &c) letGo(button);
     fire(c.onMouseUp, button, shift, {x, y});
 }
 
@@ -148,9 +164,7 @@ void MouseRouter::click(Control& c) {
 }
 
 void MouseRouter::dblClick(Control& c) {
-    captured_ = &c;
-    capturedButton_ = 1;
-    pressWasDouble_ = true;
+    beginPress(c, 1, true);
     if (c.onDblClick) c.onDblClick();
 }
 
@@ -162,7 +176,10 @@ PictureRef MouseRouter::cursorAt(const Window& w, double x, double y) const {
 }
 
 void MouseRouter::forget(const Control* c) {
-    if (captured_ == c) captured_ = nullptr;
+    if (captured_ != c) return;
+    captured_ = nullptr;
+    heldButtons_ = 0;
+    pressWasDouble_ = false;
 }
 
 }  // namespace rt

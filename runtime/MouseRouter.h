@@ -2,9 +2,11 @@
 // The mouse event sequence of the windows: MouseMove with or without a button, MouseDown,
 // MouseUp, Click when the press and the release fall on the same control, and a double-click
 // as MouseDown, MouseUp, Click, DblClick, MouseUp (the second press raises DblClick instead
-// of MouseDown). After a MouseDown the pressed control captures the pointer: moves and the
-// MouseUp go to it until release; a lost capture ends the press with a MouseUp. An event goes
-// to the topmost control under the pointer that takes the mouse, never on to its container.
+// of MouseDown). After a MouseDown the pressed control captures the pointer: moves, further
+// presses and the releases go to it until the last held button is let go. Each button's
+// release is its own MouseUp with that button; the Click comes once, after the last one. A
+// lost capture ends the press with a MouseUp for each button still held. An event goes to the
+// topmost control under the pointer that takes the mouse, never on to its container.
 
 #include <string>
 
@@ -40,7 +42,8 @@ public:
     void captureLost();
 
     // Direct delivery to a control with coordinates in its event units (the scenario runner,
-    // after checking the control is reachable). Down captures, Up releases.
+    // after checking the control is reachable). Down captures, or adds its button to the press
+    // the control holds; Up lets its button go and ends the capture with the last one.
     void down(Control& c, int button, int shift, float x, float y);
     void up(Control& c, int button, int shift, float x, float y);
     void moveTo(Control& c, int button, int shift, float x, float y);
@@ -56,8 +59,12 @@ public:
     void forget(const Control* c);
 
 private:
+    void beginPress(Control& c, int button, bool doubleClick);
+    // Lets `button` go; true when it was the last one held, which ends the capture.
+    bool letGo(int button);
+
     Control* captured_ = nullptr;
-    int capturedButton_ = 0;
+    int heldButtons_ = 0;  // the set of buttons held on the captured control (1, 2, 4)
     bool pressWasDouble_ = false;
     double lastX_ = 0, lastY_ = 0;
 };

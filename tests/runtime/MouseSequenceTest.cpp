@@ -1,6 +1,6 @@
 // The mouse event sequence the windows' handlers are written for: capture after a press,
-// Click only when press and release fall on the same control, the double-click order, and a
-// lost capture ending the press.
+// Click only when press and release fall on the same control, the double-click order, a
+// MouseUp for each button let go, and a lost capture ending the press.
 #include <gtest/gtest.h>
 
 #include "TestWindow.h"
@@ -63,6 +63,26 @@ TEST_F(MouseSequence, LostCaptureEndsThePressWithAMouseUp) {
     m().pointerRelease(*w, 1600, 1600, 1, 0);  // the late release is not delivered twice
     EXPECT_EQ(w->log, (Log{"inBox.down 1 100,100", "inBox.up 1"}));
     EXPECT_EQ(m().captured(), nullptr);
+}
+
+TEST_F(MouseSequence, EachButtonsReleaseIsItsOwnMouseUpAndTheCaptureLastsToTheLast) {
+    // Left pressed, then right: releasing the right is a MouseUp for it (a held knob stops),
+    // while the left still holds the pointer; the Click comes once, after the last release.
+    m().pointerPress(*w, 1600, 1600, 1, 0, false);
+    m().pointerPress(*w, 1600, 1600, 2, 0, false);
+    m().pointerRelease(*w, 1600, 1600, 2, 0);
+    EXPECT_EQ(m().captured(), &w->inBox);
+    m().pointerMove(*w, 5000, 1600, 1, 0);
+    m().pointerRelease(*w, 1600, 1600, 1, 0);
+    EXPECT_EQ(w->log, (Log{"inBox.down 1 100,100", "inBox.down 2 100,100", "inBox.up 2", "inBox.move 1 3500",
+                           "inBox.up 1", "inBox.click"}));
+    EXPECT_EQ(m().captured(), nullptr);
+    // A lost capture lets every held button go, each with its MouseUp.
+    w->log.clear();
+    m().pointerPress(*w, 1600, 1600, 2, 0, false);
+    m().pointerPress(*w, 1600, 1600, 4, 0, false);
+    m().captureLost();
+    EXPECT_EQ(w->log, (Log{"inBox.down 2 100,100", "inBox.down 4 100,100", "inBox.up 2", "inBox.up 4"}));
 }
 
 TEST_F(MouseSequence, WindowBackgroundGetsTheFormEvents) {
