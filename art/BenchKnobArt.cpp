@@ -82,7 +82,10 @@ QPolygonF segment(const QPointF& a, const QPointF& b, qreal t) {
 }
 
 void ledDigit(QPainter& p, int digit) {
-    p.fillRect(QRectF(0, 0, 28, 49), kLedGround);
+    // The ground is the display glass at the digit's place, reflection included.
+    const QRectF tile(0, 0, 28, 49);
+    p.fillRect(tile, kLedGround);
+    p.fillRect(tile, ledReflection(-kLedGlassAbove));
     const qreal L = 7.5, R = 21.5, T = 5.5, M = 24.5, B = 43.5, t = 3.6;
     const std::array<std::pair<QPointF, QPointF>, 7> seg = {{{{L, T}, {R, T}},
                                                              {{R, T}, {R, M}},

@@ -86,15 +86,6 @@ void resistorBox(QPainter& p) {
 
 // ---- Media 3: capacitor decade box ----------------------------------------------------------
 
-// A socket for a scroll arrow picture (13 x 11 px) at its place.
-void arrowSocket(QPainter& p, const QPointF& topLeft) {
-    const QRectF r(topLeft.x() - 1.5, topLeft.y() - 1.5, 16, 14);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kDecadePanel.darker(112));
-    p.drawRoundedRect(r, 2.5, 2.5);
-    recess(p, r, 2.5);
-}
-
 void capacitorBox(QPainter& p) {
     const qreal w = 431, h = 141;
     instrumentCase(p, w, h, QColor(28, 48, 120), kDecadePanel, 9);
@@ -104,9 +95,9 @@ void capacitorBox(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(225, 224, 210));
     p.drawRect(window);
+    // The scroll arrows FlecheG and FlecheD bring their own sockets: where one is hidden, the
+    // plate is bare.
     recess(p, window.adjusted(-2, -2, 2, 2), 3);
-    arrowSocket(p, QPointF(tw(200), tw(320)));   // FlecheG
-    arrowSocket(p, QPointF(tw(5450), tw(320)));  // FlecheD
     kit::terminal(p, QPointF(397, 62), 9, QColor(200, 25, 20));
     kit::terminal(p, QPointF(397, 104), 9, QColor(40, 40, 42));
 }
@@ -130,9 +121,14 @@ QPolygonF triangle(const QRectF& r, bool right) {
     return QPolygonF({r.topRight(), QPointF(r.left(), r.center().y()), r.bottomRight()});
 }
 
-// Media 10, 11: a small dark blue key with a white arrow (capacitor strip).
+// Media 10, 11: a small dark blue key with a white arrow (capacitor strip), in its socket.
 void stripKey(QPainter& p, bool right) {
-    const QRectF r(0.5, 0.5, 12, 10);
+    const QRectF socket(0, 0, 13, 11);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kDecadePanel.darker(112));
+    p.drawRoundedRect(socket, 2.5, 2.5);
+    recess(p, socket.adjusted(0.5, 0.5, -1.1, -1.1), 2.2);
+    const QRectF r(1.5, 1.5, 10, 8);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, QColor(90, 125, 210));
     g.setColorAt(1, QColor(20, 40, 115));
@@ -141,7 +137,7 @@ void stripKey(QPainter& p, bool right) {
     p.drawRoundedRect(r, 2, 2);
     p.setPen(QPen(QColor(20, 30, 60), 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(250, 250, 250));
-    p.drawPolygon(triangle(QRectF(right ? 4.3 : 3.7, 2.6, 5, 5.8), right));
+    p.drawPolygon(triangle(QRectF(right ? 4.6 : 4.0, 3.1, 4.4, 4.8), right));
 }
 
 // Media 15, 16: a small yellow arrow on the granite strip.
@@ -163,7 +159,7 @@ void smallArrow(QPainter& p, bool right) {
 void displayWindow(QPainter& p) {
     // Digits Dix, unite, deci at lefts 1335, 1935, 2550, top 840 twips, 28 x 49 px each.
     const QRectF digits(tw(1335), tw(840), tw(2550) + 28 - tw(1335), 49);
-    const QRectF glass = digits.adjusted(-7, -6, 7, 5);
+    const QRectF glass = digits.adjusted(-7, -kLedGlassAbove, 7, kLedGlassHeight - kLedGlassAbove - 49);
     p.setPen(QPen(QColor(25, 25, 28), 1.0));
     QLinearGradient bz(glass.topLeft(), glass.bottomLeft());
     bz.setColorAt(0, QColor(40, 40, 44));
@@ -179,11 +175,7 @@ void displayWindow(QPainter& p) {
     p.drawEllipse(dp, 3.6, 3.6);
     p.setBrush(kLedOn);
     p.drawEllipse(dp, 2.3, 2.3);
-    // A faint reflection on the glass, top edge.
-    QLinearGradient refl(glass.topLeft(), glass.bottomLeft());
-    refl.setColorAt(0, QColor(255, 255, 255, 28));
-    refl.setColorAt(0.3, QColor(255, 255, 255, 0));
-    p.setBrush(refl);
+    p.setBrush(ledReflection(glass.top()));
     p.drawRect(glass);
     kit::engraved(p, QPointF(glass.center().x(), glass.bottom() + 14), QStringLiteral("VOLTS"),
                   kit::font(10, true), QColor(35, 40, 50));
@@ -209,7 +201,10 @@ void coarseMarks(QPainter& p) {
         const bool major = k % 5 == 0;
         p.setPen(QPen(ink, major ? 1.4 : 0.9, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(polar(c, 19.5, a), polar(c, major ? 23.5 : 22, a));
-        if (major) kit::textAt(p, polar(c, 29, a), QString::number(k), kit::font(9, true), ink);
+        // The two ends of the scale, 0 and 15, sit side by side at the top: each label leans a
+        // little away from the other, towards the end stop's outside.
+        const qreal lean = k == 0 ? 6 : k == 15 ? -6 : 0;
+        if (major) kit::textAt(p, polar(c, 29, a + lean), QString::number(k), kit::font(9, true), ink);
     }
 }
 
@@ -262,10 +257,11 @@ void generatorFront(QPainter& p) {
                       1.0));
         p.drawLine(QPointF(10, y + 0.5), QPointF(w - 10, y + 0.5));
     }
-    kit::engraved(p, QPointF(w / 2, 26), QStringLiteral("ALIMENTATION STABILISEE 0 - 15 V"),
+    // The title and its rule stay above the coarse dial's top labels.
+    kit::engraved(p, QPointF(w / 2, 21.5), QStringLiteral("ALIMENTATION STABILISEE 0 - 15 V"),
                   kit::font(16, true), QColor(20, 30, 60));
     p.setPen(QPen(QColor(40, 60, 120), 1.2));
-    p.drawLine(QPointF(30, 39.5), QPointF(w - 30, 39.5));
+    p.drawLine(QPointF(30, 32.5), QPointF(w - 30, 32.5));
     displayWindow(p);
     powerMarks(p);
     coarseMarks(p);
