@@ -3,7 +3,13 @@
 include(GNUInstallDirs)
 set(vorlinde_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/vorlinde)
 
-# The Debian changelog, compressed reproducibly as the packaging rules ask.
+# The Debian changelog, compressed reproducibly as the packaging rules ask. Its latest entry
+# must be the version being packaged.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog)
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^vorlinde \\(${PROJECT_VERSION}-1\\) ")
+  message(FATAL_ERROR "packaging/changelog: the latest entry is not version ${PROJECT_VERSION}-1")
+endif()
 set(debian_changelog ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
 add_custom_command(OUTPUT ${debian_changelog}
                    COMMAND gzip -9n -c ${CMAKE_CURRENT_LIST_DIR}/changelog > ${debian_changelog}
