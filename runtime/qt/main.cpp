@@ -1,10 +1,12 @@
 // The program: the model of the practical shown in a Qt main frame, ticking in real time.
-// It takes no command line and reads no files.
+// It takes no command line and reads no files; its icon is painted in-process by the art code.
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QScreen>
 
+#include "art/IconArt.h"
 #include "runtime/qt/MainFrame.h"
 #include "runtime/qt/QtClock.h"
 #include "runtime/qt/QtTextMeasurer.h"
@@ -24,6 +26,10 @@ char localeDecimalSeparator() {
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
+    // The launcher entry's name (without ".desktop"): task bars match the window to it and take
+    // its icon; the window icon covers the desktops that read the window's own.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORLINDE_APP_ID));
+    QApplication::setWindowIcon(art::appIcon());
 
     rtqt::QtClock clock;
     rtqt::QtTextMeasurer text;
