@@ -21,6 +21,11 @@ public:
     // How many painting ratios are kept: the window's, the snapshots' 1, and one to spare.
     static constexpr size_t kMaxRatios = 3;
 
+    // Paints the pictures of `refs` not held yet at `dpr` on several threads at once (the art
+    // is a pure function of list, number and ratio), so a first frame full of new pictures, or
+    // the first after a change of scale, comes sooner.
+    void prefetch(const std::vector<rt::PictureRef>& refs, qreal dpr);
+
     // How many images are held (each painted exactly once).
     size_t size() const { return images_.size(); }
 

@@ -61,6 +61,7 @@ void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr, double sc
     if (!(dpr > 0)) dpr = 1.0;
     const double z = snappedViewScale(scale, dpr);
     dpr_ = dpr * z;
+    prefetchPictures(w);
     p.save();
     p.scale(z, z);
     const QRectF whole(0, 0, w.Width() / kTwips, w.Height() / kTwips);
@@ -72,6 +73,24 @@ void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr, double sc
     paintChildren(p, w, clip);
     flushShapes(p);
     p.restore();
+}
+
+// At the first paint at a ratio, the pictures shown are painted all at once, on several
+// threads; pictures shown later are painted when first drawn.
+void WindowPainter::prefetchPictures(const rt::Window& w) {
+    const int ratio = PictureCache::ratioKey(dpr_);
+    if (ratio == prefetchedRatio_) return;
+    prefetchedRatio_ = ratio;
+    refs_.clear();
+    refs_.push_back(w.Picture());
+    for (const rt::Control* c : w.allControls()) {
+        if (!c->shownOnScreen()) continue;
+        if (c->kind() == rt::Control::Kind::Picture)
+            refs_.push_back(static_cast<const rt::PictureControl&>(*c).Picture());
+        else if (c->kind() == rt::Control::Kind::Container)
+            refs_.push_back(static_cast<const rt::Container&>(*c).Picture());
+    }
+    cache_.prefetch(refs_, dpr_);
 }
 
 void WindowPainter::paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip) {

@@ -70,6 +70,7 @@ private:
         QPointF offset;  // where the image goes relative to the dot's rectangle, logical pixels
     };
 
+    void prefetchPictures(const rt::Window& w);
     void paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip);
     void paintContainer(QPainter& p, const rt::Container& c, const QRectF& clip);
     void addShape(QPainter& p, const rt::Shape& s, const QRectF& clip);
@@ -86,6 +87,8 @@ private:
     std::vector<QRectF> run_;  // the shapes of the current run, reused from paint to paint
     std::vector<Sprite> sprites_;
     std::vector<std::pair<rt::Font, QFont>> fonts_;
+    int prefetchedRatio_ = 0;  // the painting ratio (in hundredths) the shown pictures were fetched at
+    std::vector<rt::PictureRef> refs_;
 };
 
 }  // namespace rtqt
