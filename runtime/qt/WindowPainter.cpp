@@ -61,6 +61,7 @@ void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr, double sc
     if (!(dpr > 0)) dpr = 1.0;
     const double z = snappedViewScale(scale, dpr);
     dpr_ = dpr * z;
+    deviceDpr_ = dpr;
     prefetchPictures(w);
     p.save();
     p.scale(z, z);
@@ -269,11 +270,18 @@ void WindowPainter::paintLabel(QPainter& p, const rt::Label& l, const QRectF& cl
     p.drawText(r, Qt::AlignLeft | Qt::AlignTop, displayText(l.font(), l.Caption()));
 }
 
-// Pictures land on whole device pixels, so they stay crisp at any ratio.
+// Pictures land on whole device pixels, one picture pixel to a device pixel: drawn without the
+// view scale, in the target's own pixels, Qt copies them plainly rather than resampling.
 void WindowPainter::drawPicture(QPainter& p, const QImage& img, QPointF at) {
     if (img.isNull()) return;
-    const QPointF snapped(std::round(at.x() * dpr_) / dpr_, std::round(at.y() * dpr_) / dpr_);
-    p.drawImage(snapped, img);
+    const QTransform world = p.worldTransform();
+    const QPointF t = world.map(at);
+    const QPointF snapped(std::round(t.x() * deviceDpr_) / deviceDpr_,
+                          std::round(t.y() * deviceDpr_) / deviceDpr_);
+    p.setWorldTransform(QTransform());
+    p.drawImage(QRectF(snapped, QSizeF(img.width() / deviceDpr_, img.height() / deviceDpr_)), img,
+                QRectF(img.rect()));
+    p.setWorldTransform(world);
 }
 
 const QFont& WindowPainter::font(const rt::Font& f) {

@@ -83,6 +83,7 @@ private:
 
     PictureCache& cache_;
     qreal dpr_ = 1.0;  // device pixels per design pixel: the device ratio times the view scale
+    qreal deviceDpr_ = 1.0;
     ShapeStyle runStyle_;
     std::vector<QRectF> run_;  // the shapes of the current run, reused from paint to paint
     std::vector<Sprite> sprites_;
