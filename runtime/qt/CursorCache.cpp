@@ -1,6 +1,7 @@
 #include "runtime/qt/CursorCache.h"
 
 #include <QPixmap>
+#include <cmath>
 
 #include "art/Painter.h"
 #include "runtime/qt/PictureCache.h"
@@ -32,9 +33,14 @@ const QCursor& CursorCache::cursor(rt::PictureRef ref, qreal dpr) {
     if (img.isNull()) return arrow_;
     QPixmap pm = QPixmap::fromImage(img);
     pm.setDevicePixelRatio(img.devicePixelRatio());
-    // The hot spot is in the picture's own pixels, as the pixmap's logical size is.
+    // The display gets the pixmap's device pixels and the hot spot exactly as given (Qt does
+    // not scale it on X11), so the hot spot goes in device pixels: it stays on the fingertip
+    // drawn at any ratio.
     const rt::PictureInfo& info = ref.list->at(ref.index);
-    return cursors_.emplace(key, QCursor(pm, info.hotX, info.hotY)).first->second;
+    const qreal r = img.devicePixelRatio();
+    const int hotX = static_cast<int>(std::lround(info.hotX * r));
+    const int hotY = static_cast<int>(std::lround(info.hotY * r));
+    return cursors_.emplace(key, QCursor(pm, hotX, hotY)).first->second;
 }
 
 }  // namespace rtqt

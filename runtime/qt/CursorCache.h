@@ -1,7 +1,8 @@
 #pragma once
 // Mouse cursors made from the cursor pictures: black is transparent, the hot spot comes from the
 // picture table, and the pixels are painted at the screen's device pixel ratio so the hand is
-// crisp. Each cursor is made once per ratio.
+// crisp; the hot spot is in device pixels, on the drawn fingertip. Each cursor is made once per
+// ratio (the screen's, never the view scale: a cursor keeps the desktop's cursor size).
 
 #include <QCursor>
 #include <QImage>

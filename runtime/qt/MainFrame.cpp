@@ -10,10 +10,12 @@
 #include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QTime>
+#include <cmath>
 
 #include "runtime/Application.h"
 #include "runtime/Window.h"
 #include "runtime/qt/WindowWidget.h"
+#include "shell/DesignArea.h"
 #include "shell/frmMain.h"
 
 namespace rtqt {
@@ -36,7 +38,8 @@ protected:
 
 }  // namespace
 
-MainFrame::MainFrame(rt::Application& app) : app_(app), pictures_(sharedPictureCache()) {
+MainFrame::MainFrame(rt::Application& app)
+    : app_(app), pictures_(sharedPictureCache()), design_(instrumentsDesignArea(app.text())) {
     setWindowTitle(QStringLiteral("Vorlinde"));
     mdi_ = new QMdiArea(this);
     // The application-workspace colour: the system palette's dark grey.
@@ -110,6 +113,7 @@ void MainFrame::addInstrument(rt::Window& w) {
     inst.sub->setAttribute(Qt::WA_DeleteOnClose, false);
     mdi_->addSubWindow(inst.sub);
     inst.sub->hide();
+    inst.widget->setView(viewScale_, design_);
     instruments_[&w] = inst;
     WindowWidget* widget = inst.widget;
     w.onInvalidate = [widget] { widget->requestRepaint(); };
@@ -190,11 +194,27 @@ void MainFrame::fitFrameTo(const QRect& outer) {
 rt::RectF MainFrame::clientAreaTwips() const {
     if (!isVisible() && modelClientArea_) return modelClientArea_();
     const QSize s = mdi_->viewport()->size();
-    return rt::RectF{0, 0, s.width() * kTwips, s.height() * kTwips};
+    return rt::RectF{0, 0, s.width() * kTwips / viewScale_, s.height() * kTwips / viewScale_};
 }
 
-// The area changed size: maximised windows take the new size.
+// The largest scale at which the design area fits the document area, snapped down so that
+// scale x device pixel ratio is a whole number of hundredths (the pictures' painting ratio).
+void MainFrame::updateViewScale() {
+    const QSize s = mdi_->viewport()->size();
+    const qreal dpr = devicePixelRatioF();
+    double z = 1.0;
+    if (!design_.isEmpty() && !s.isEmpty()) {
+        const double fit = std::min(s.width() * kTwips / design_.w, s.height() * kTwips / design_.h);
+        z = std::max(0.25, std::floor(fit * dpr * 100.0 + 1e-6) / (100.0 * dpr));
+    }
+    viewScale_ = snappedViewScale(z, dpr);
+    for (const auto& [w, inst] : instruments_) inst.widget->setView(viewScale_, design_);
+}
+
+// The area changed size (or the screen its ratio): a new view scale, and maximised windows
+// take the new size.
 void MainFrame::clientAreaChanged() {
+    updateViewScale();
     for (const auto& [w, inst] : instruments_) {
         auto* model = const_cast<rt::Window*>(w);
         if (model->windowState() != rt::WindowState::Maximized) continue;
@@ -222,6 +242,12 @@ void MainFrame::resizeEvent(QResizeEvent* e) {
 void MainFrame::moveEvent(QMoveEvent* e) {
     QMainWindow::moveEvent(e);
     frameGeometryChanged();
+}
+
+bool MainFrame::event(QEvent* e) {
+    const bool done = QMainWindow::event(e);
+    if (e->type() == QEvent::ScreenChangeInternal) clientAreaChanged();  // another ratio, maybe
+    return done;
 }
 
 bool MainFrame::eventFilter(QObject* watched, QEvent* e) {

@@ -43,8 +43,14 @@ public:
     // Status-bar panel 1, 2 or 3.
     QLabel* panel(int n) const;
 
-    // The multiple-document area in twips, as the maximised windows fill it.
+    // The multiple-document area in the twips of the instrument windows, as the maximised
+    // windows fill it: its pixels divided by the view scale, so a window covers what is shown.
     rt::RectF clientAreaTwips() const;
+
+    // The view scale of both instruments: the largest at which the area their design fills
+    // (both windows' pictures, controls and menu strips) fits the document area.
+    double viewScale() const { return viewScale_; }
+    const rt::RectF& designArea() const { return design_; }
 
     // After a timer tick: a press held still hears where the pointer rests, and every shown
     // window shows the cursor its model wants now.
@@ -52,6 +58,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
 
@@ -70,6 +77,7 @@ private:
     void fitFrameTo(const QRect& outer);
     void syncTitle();
     void clientAreaChanged();
+    void updateViewScale();
     void frameGeometryChanged();
     void updateClock();
 
@@ -83,6 +91,8 @@ private:
     std::map<const rt::Window*, Instrument> instruments_;
     std::function<rt::RectF()> modelClientArea_;  // the model frame's own, until the real area is laid out
     bool applyingModel_ = false;
+    rt::RectF design_;        // both instruments' design area, window twips
+    double viewScale_ = 1.0;  // snapped for the screen's device pixel ratio
 };
 
 }  // namespace rtqt

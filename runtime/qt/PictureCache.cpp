@@ -1,7 +1,10 @@
 #include "runtime/qt/PictureCache.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
+#include <thread>
 
 #include "art/Painter.h"
 
@@ -21,10 +24,48 @@ size_t PictureCache::KeyHash::operator()(const Key& k) const noexcept {
 const QImage& PictureCache::picture(rt::PictureRef ref, qreal dpr) {
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0)) return none_;
     const Key key{ref.list, ref.index, ratioKey(dpr)};
+    useRatio(key.ratio);
     auto it = images_.find(key);
     if (it == images_.end())
         it = images_.emplace(key, art::paintPicture(ref.list->name(), ref.index, key.ratio / 100.0)).first;
     return it->second;
+}
+
+void PictureCache::prefetch(const std::vector<rt::PictureRef>& refs, qreal dpr) {
+    if (!(dpr > 0)) return;
+    const int ratio = ratioKey(dpr);
+    useRatio(ratio);
+    std::vector<Key> todo;
+    for (const rt::PictureRef& ref : refs) {
+        if (ref.isNone() || !ref.list->has(ref.index)) continue;
+        const Key key{ref.list, ref.index, ratio};
+        if (!images_.contains(key) && std::find(todo.begin(), todo.end(), key) == todo.end())
+            todo.push_back(key);
+    }
+    if (todo.empty()) return;
+    std::vector<QImage> painted(todo.size());
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t i = next++; i < todo.size(); i = next++)
+            painted[i] = art::paintPicture(todo[i].list->name(), todo[i].index, ratio / 100.0);
+    };
+    const size_t helpers =
+        std::min<size_t>(todo.size() - 1, std::max(1u, std::thread::hardware_concurrency()) - 1);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < std::min<size_t>(helpers, 3); ++i) threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads) t.join();
+    for (size_t i = 0; i < todo.size(); ++i) images_.emplace(todo[i], std::move(painted[i]));
+}
+
+void PictureCache::useRatio(int ratio) {
+    if (!ratios_.empty() && ratios_.front() == ratio) return;  // the usual case: one compare
+    std::erase(ratios_, ratio);
+    ratios_.insert(ratios_.begin(), ratio);
+    if (ratios_.size() <= kMaxRatios) return;
+    const int dropped = ratios_.back();
+    ratios_.pop_back();
+    std::erase_if(images_, [dropped](const auto& kv) { return kv.first.ratio == dropped; });
 }
 
 }  // namespace rtqt

@@ -49,16 +49,49 @@ PictureCache& sharedPictureCache() {
 
 WindowPainter::WindowPainter(PictureCache& cache) : cache_(cache) {}
 
-void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr) {
-    dpr_ = dpr > 0 ? dpr : 1.0;
+double snappedViewScale(double scale, qreal dpr) {
+    if (!(dpr > 0)) dpr = 1.0;
+    if (!(scale > 0)) scale = 1.0;
+    return std::max(1.0, std::round(scale * dpr * 100.0)) / (100.0 * dpr);
+}
+
+// Drawn in design pixels under a scaling of the painter: geometry, line and border widths and
+// label fonts all follow the view scale; pictures and dots are placed on whole device pixels.
+void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr, double scale) {
+    if (!(dpr > 0)) dpr = 1.0;
+    const double z = snappedViewScale(scale, dpr);
+    dpr_ = dpr * z;
+    deviceDpr_ = dpr;
+    prefetchPictures(w);
     p.save();
+    p.scale(z, z);
     const QRectF whole(0, 0, w.Width() / kTwips, w.Height() / kTwips);
-    QRectF clip = p.hasClipping() ? p.clipBoundingRect().intersected(whole) : whole;
-    p.fillRect(whole, qcolor(w.BackColor().value_or(kDefaultBackColor)));
+    // What the target shows around the window (a centred view) is the window's background too.
+    const QRectF shown = whole.united(p.worldTransform().inverted().mapRect(QRectF(p.window())));
+    QRectF clip = p.hasClipping() ? p.clipBoundingRect().intersected(shown) : shown;
+    p.fillRect(clip, qcolor(w.BackColor().value_or(kDefaultBackColor)));
     drawPicture(p, cache_.picture(w.Picture(), dpr_), QPointF(0, 0));
     paintChildren(p, w, clip);
     flushShapes(p);
     p.restore();
+}
+
+// At the first paint at a ratio, the pictures shown are painted all at once, on several
+// threads; pictures shown later are painted when first drawn.
+void WindowPainter::prefetchPictures(const rt::Window& w) {
+    const int ratio = PictureCache::ratioKey(dpr_);
+    if (ratio == prefetchedRatio_) return;
+    prefetchedRatio_ = ratio;
+    refs_.clear();
+    refs_.push_back(w.Picture());
+    for (const rt::Control* c : w.allControls()) {
+        if (!c->shownOnScreen()) continue;
+        if (c->kind() == rt::Control::Kind::Picture)
+            refs_.push_back(static_cast<const rt::PictureControl&>(*c).Picture());
+        else if (c->kind() == rt::Control::Kind::Container)
+            refs_.push_back(static_cast<const rt::Container&>(*c).Picture());
+    }
+    cache_.prefetch(refs_, dpr_);
 }
 
 void WindowPainter::paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip) {
@@ -237,11 +270,18 @@ void WindowPainter::paintLabel(QPainter& p, const rt::Label& l, const QRectF& cl
     p.drawText(r, Qt::AlignLeft | Qt::AlignTop, displayText(l.font(), l.Caption()));
 }
 
-// Pictures land on whole device pixels, so they stay crisp at any ratio.
+// Pictures land on whole device pixels, one picture pixel to a device pixel: drawn without the
+// view scale, in the target's own pixels, Qt copies them plainly rather than resampling.
 void WindowPainter::drawPicture(QPainter& p, const QImage& img, QPointF at) {
     if (img.isNull()) return;
-    const QPointF snapped(std::round(at.x() * dpr_) / dpr_, std::round(at.y() * dpr_) / dpr_);
-    p.drawImage(snapped, img);
+    const QTransform world = p.worldTransform();
+    const QPointF t = world.map(at);
+    const QPointF snapped(std::round(t.x() * deviceDpr_) / deviceDpr_,
+                          std::round(t.y() * deviceDpr_) / deviceDpr_);
+    p.setWorldTransform(QTransform());
+    p.drawImage(QRectF(snapped, QSizeF(img.width() / deviceDpr_, img.height() / deviceDpr_)), img,
+                QRectF(img.rect()));
+    p.setWorldTransform(world);
 }
 
 const QFont& WindowPainter::font(const rt::Font& f) {
@@ -251,21 +291,22 @@ const QFont& WindowPainter::font(const rt::Font& f) {
     return fonts_.back().second;
 }
 
-void paintWindow(QPainter& p, const rt::Window& w, qreal dpr) {
+void paintWindow(QPainter& p, const rt::Window& w, qreal dpr, double scale) {
     static WindowPainter painter;  // one painter for the headless callers: buffers kept
-    painter.paint(p, w, dpr);
+    painter.paint(p, w, dpr, scale);
 }
 
-QImage renderWindow(const rt::Window& w, qreal dpr) {
+QImage renderWindow(const rt::Window& w, qreal dpr, double scale) {
     if (!(dpr > 0)) dpr = 1.0;
-    const int wPx = std::max(0, static_cast<int>(std::lround(w.Width() / kTwips)));
-    const int hPx = std::max(0, static_cast<int>(std::lround(w.Height() / kTwips)));
+    const double z = snappedViewScale(scale, dpr);
+    const int wPx = std::max(0, static_cast<int>(std::lround(w.Width() / kTwips * z)));
+    const int hPx = std::max(0, static_cast<int>(std::lround(w.Height() / kTwips * z)));
     QImage img(static_cast<int>(std::ceil(wPx * dpr)), static_cast<int>(std::ceil(hPx * dpr)),
                QImage::Format_ARGB32_Premultiplied);
     if (img.isNull()) return img;
     img.setDevicePixelRatio(dpr);
     QPainter p(&img);
-    paintWindow(p, w, dpr);
+    paintWindow(p, w, dpr, z);
     return img;
 }
 

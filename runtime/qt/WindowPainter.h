@@ -28,12 +28,17 @@ class PictureCache;
 // The back colour of a window or container that sets none: a plain light grey.
 inline constexpr rt::Color kDefaultBackColor{192, 192, 192};
 
-// Paints `w` with the painter's origin at the window's top-left, in logical pixels
-// (1 px = 15 twips); `dpr` is the device pixel ratio of the target, for the picture cache.
-void paintWindow(QPainter& p, const rt::Window& w, qreal dpr);
+// Paints `w` with the painter's origin at the window's top-left, `scale` logical pixels to a
+// design pixel (1 design px = 15 twips); `dpr` is the device pixel ratio of the target.
+// Pictures are painted by the art code at scale x dpr, never stretched.
+void paintWindow(QPainter& p, const rt::Window& w, qreal dpr, double scale = 1.0);
 
-// The whole window rendered into an image of its size (twips / 15) at that ratio.
-QImage renderWindow(const rt::Window& w, qreal dpr = 1.0);
+// The whole window rendered into an image of its size (twips / 15) times `scale`, at that ratio.
+QImage renderWindow(const rt::Window& w, qreal dpr = 1.0, double scale = 1.0);
+
+// The view scale nearest `scale` at which scale x dpr is a whole number of hundredths: the
+// ratio the pictures are painted at, so they land on the device pixels one to one.
+double snappedViewScale(double scale, qreal dpr);
 
 // The cache the free functions above (and by default every painter) draw pictures from.
 PictureCache& sharedPictureCache();
@@ -45,7 +50,8 @@ class WindowPainter {
 public:
     explicit WindowPainter(PictureCache& cache = sharedPictureCache());
 
-    void paint(QPainter& p, const rt::Window& w, qreal dpr);
+    // Paints at `scale` (snapped with snappedViewScale) from the painter's present origin.
+    void paint(QPainter& p, const rt::Window& w, qreal dpr, double scale = 1.0);
 
 private:
     struct ShapeStyle {
@@ -64,6 +70,7 @@ private:
         QPointF offset;  // where the image goes relative to the dot's rectangle, logical pixels
     };
 
+    void prefetchPictures(const rt::Window& w);
     void paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip);
     void paintContainer(QPainter& p, const rt::Container& c, const QRectF& clip);
     void addShape(QPainter& p, const rt::Shape& s, const QRectF& clip);
@@ -75,11 +82,14 @@ private:
     const QFont& font(const rt::Font& f);
 
     PictureCache& cache_;
-    qreal dpr_ = 1.0;
+    qreal dpr_ = 1.0;  // device pixels per design pixel: the device ratio times the view scale
+    qreal deviceDpr_ = 1.0;
     ShapeStyle runStyle_;
     std::vector<QRectF> run_;  // the shapes of the current run, reused from paint to paint
     std::vector<Sprite> sprites_;
     std::vector<std::pair<rt::Font, QFont>> fonts_;
+    int prefetchedRatio_ = 0;  // the painting ratio (in hundredths) the shown pictures were fetched at
+    std::vector<rt::PictureRef> refs_;
 };
 
 }  // namespace rtqt

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "runtime/Application.h"
 #include "runtime/Window.h"
@@ -25,12 +26,37 @@ WindowWidget::WindowWidget(rt::Window& model, CursorCache& cursors, PictureCache
 
 WindowWidget::~WindowWidget() = default;
 
+void WindowWidget::setView(double scale, const rt::RectF& designTwips) {
+    if (!(scale > 0)) return;
+    if (scale == scale_ && designTwips.x == design_.x && designTwips.y == design_.y &&
+        designTwips.w == design_.w && designTwips.h == design_.h)
+        return;
+    scale_ = scale;
+    design_ = designTwips;
+    update();
+    refreshCursor();
+}
+
+double WindowWidget::viewScale() const {
+    return snappedViewScale(scale_, devicePixelRatioF());
+}
+
+QPointF WindowWidget::viewOffset() const {
+    if (design_.isEmpty()) return QPointF(0, 0);
+    const double z = viewScale();
+    const qreal dpr = devicePixelRatioF();
+    const double x = (width() - design_.w / kTwips * z) / 2 - design_.x / kTwips * z;
+    const double y = -design_.y / kTwips * z;
+    return QPointF(std::round(x * dpr) / dpr, std::round(y * dpr) / dpr);
+}
+
 QPointF WindowWidget::twipsAt(QPointF widgetPx) const {
-    return widgetPx * kTwips;
+    return (widgetPx - viewOffset()) * (kTwips / viewScale());
 }
 
 QPointF WindowWidget::widgetPointFor(double xTwips, double yTwips) const {
-    return QPointF(xTwips / kTwips, yTwips / kTwips);
+    const double k = viewScale() / kTwips;
+    return viewOffset() + QPointF(xTwips * k, yTwips * k);
 }
 
 QRectF WindowWidget::widgetRectFor(const rt::RectF& twips) const {
@@ -70,7 +96,8 @@ void WindowWidget::requestRepaint() {
 void WindowWidget::paintEvent(QPaintEvent*) {
     repaintPending_ = false;
     QPainter p(this);
-    painter_.paint(p, model_, devicePixelRatioF());
+    p.translate(viewOffset());
+    painter_.paint(p, model_, devicePixelRatioF(), viewScale());
 }
 
 void WindowWidget::press(QMouseEvent* e, bool doubleClick) {
@@ -79,8 +106,7 @@ void WindowWidget::press(QMouseEvent* e, bool doubleClick) {
     const QPointF px = e->position();
     const QPointF t = twipsAt(px);
     heldButtons_ = buttonsCode(e->buttons());
-    model_.app().mouse().pointerPress(model_, t.x(), t.y(), button,
-                                      shiftCode(e->modifiers()), doubleClick);
+    model_.app().mouse().pointerPress(model_, t.x(), t.y(), button, shiftCode(e->modifiers()), doubleClick);
     showCursorAt(px);
 }
 
@@ -98,8 +124,7 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
     const QPointF px = e->position();
     const QPointF t = twipsAt(px);
     heldButtons_ = buttonsCode(e->buttons());
-    model_.app().mouse().pointerRelease(model_, t.x(), t.y(), button,
-                                        shiftCode(e->modifiers()));
+    model_.app().mouse().pointerRelease(model_, t.x(), t.y(), button, shiftCode(e->modifiers()));
     showCursorAt(px);
 }
 
@@ -167,8 +192,7 @@ void WindowWidget::timerTicked() {
     rt::MouseRouter& mouse = model_.app().mouse();
     const rt::Control* held = mouse.captured();
     const QPointF t = twipsAt(lastPos_);
-    if (held && held->window() == &model_)
-        mouse.pointerMove(model_, t.x(), t.y(), heldButtons_, 0);
+    if (held && held->window() == &model_) mouse.pointerMove(model_, t.x(), t.y(), heldButtons_, 0);
     refreshCursor();
 }
 

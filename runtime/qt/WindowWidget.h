@@ -34,8 +34,19 @@ public:
     // rests (a move with the held buttons), then the cursor is refreshed. So a knob held at its
     // end stop shows its refusal hand at once, not only when the hand next moves.
     void timerTicked();
-    // The one mapping between the widget's logical pixels and the model window's twips; every
-    // pointer position given to the model, and every place a tool aims at, goes through it.
+    // The view: the window drawn `scale` times its design size (snapped so that pictures land
+    // on device pixels), `designTwips` (the area the instruments' design fills) centred
+    // horizontally with its top at the widget's top; the space around is the window's own
+    // background. Set by the frame, the same for every instrument, or directly by a test.
+    void setView(double scale, const rt::RectF& designTwips);
+    // The scale in use now (the requested one snapped for the present device pixel ratio) and
+    // where the window's origin lies, in logical pixels, on a whole device pixel.
+    double viewScale() const;
+    QPointF viewOffset() const;
+
+    // The one mapping between the widget's logical pixels and the model window's twips, view
+    // scale and offset included; every pointer position given to the model, every painted
+    // pixel and every place a tool aims at goes through it.
     QPointF twipsAt(QPointF widgetPx) const;
     QPointF widgetPointFor(double xTwips, double yTwips) const;
     QRectF widgetRectFor(const rt::RectF& twips) const;
@@ -77,6 +88,8 @@ private:
     QPointF lastPos_;
     bool pointerInside_ = false;
     int heldButtons_ = 0;  // model codes of the buttons held at the last mouse event
+    double scale_ = 1.0;   // the view scale asked for
+    rt::RectF design_;     // the area centred in the widget, window twips
 };
 
 }  // namespace rtqt

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
+#include <cmath>
 
+#include "art/Painter.h"
 #include "art/PictureTables.h"
 #include "runtime/qt/CursorCache.h"
 #include "runtime/qt/PictureCache.h"
@@ -24,6 +26,24 @@ TEST(PictureCache, PaintsOncePerPictureAndRatio) {
     EXPECT_EQ(big.size(), QSize(461, 164));  // 307 x 1.5 and 109 x 1.5, rounded up
     EXPECT_DOUBLE_EQ(big.devicePixelRatio(), 1.5);
     EXPECT_EQ(&cache.picture(strip, 1.5000001), &big);  // float noise is the same ratio
+}
+
+// Pictures painted on several threads at once are the ones painted one by one; resizing through
+// many scales keeps the pictures of the last few ratios only.
+TEST(PictureCache, PrefetchPaintsTheSamePicturesAndOldRatiosAreDropped) {
+    rtqt::PictureCache cache;
+    const rt::PictureList& menu = art::list("ImaMenu");
+    std::vector<rt::PictureRef> refs;
+    for (int n = 1; n <= menu.count(); ++n) refs.push_back(rt::PictureRef{&menu, n});
+    cache.prefetch(refs, 1.87);
+    EXPECT_EQ(cache.size(), static_cast<size_t>(menu.count()));
+    for (const rt::PictureRef& r : refs)
+        EXPECT_EQ(cache.picture(r, 1.87), art::paintPicture("ImaMenu", r.index, 1.87)) << r.index;
+
+    const rt::PictureRef strip{&menu, 20};
+    for (double ratio : {1.0, 1.25, 1.5, 2.0, 2.5}) cache.picture(strip, ratio);
+    EXPECT_EQ(cache.size(), rtqt::PictureCache::kMaxRatios);  // 1.5, 2 and 2.5: one picture each
+    EXPECT_EQ(cache.picture(strip, 2.5).devicePixelRatio(), 2.5);
 }
 
 TEST(PictureCache, NoPictureIsANullImageAndCachesNothing) {
@@ -67,7 +87,9 @@ TEST_P(CursorAtRatio, CursorCarriesTheHotSpotAndTheRatio) {
     const rt::PictureRef hand{&pointers, 1};
     const QCursor& c = cursors.cursor(hand, dpr);
     EXPECT_EQ(&cursors.cursor(hand, dpr), &c);  // made once
-    EXPECT_EQ(c.hotSpot(), QPoint(pointers.at(1).hotX, pointers.at(1).hotY));
+    // In device pixels, as the display takes it: on the fingertip drawn at this ratio.
+    EXPECT_EQ(c.hotSpot(), QPoint(static_cast<int>(std::lround(pointers.at(1).hotX * dpr)),
+                                  static_cast<int>(std::lround(pointers.at(1).hotY * dpr))));
     EXPECT_DOUBLE_EQ(c.pixmap().devicePixelRatio(), dpr);
     EXPECT_EQ(c.pixmap().width(), static_cast<int>(std::ceil(32 * dpr)));
     EXPECT_EQ(cursors.cursor(rt::PictureRef{}, dpr).shape(), Qt::ArrowCursor);

@@ -56,9 +56,10 @@ TEST(MainFrame, CoversTheScreenWithTheBenchMaximisedInside) {
     EXPECT_TRUE(sub->isMaximized());
     EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(s.frame->widgetFor(s.bench())->size(), s.area());
-    // The model's bench is as big as the real area it fills.
-    EXPECT_FLOAT_EQ(s.bench().Width(), static_cast<float>(s.area().width() * kTw));
-    EXPECT_FLOAT_EQ(s.bench().Height(), static_cast<float>(s.area().height() * kTw));
+    // The model's bench is as big as the real area it fills, at the view scale.
+    const double z = s.frame->viewScale();
+    EXPECT_FLOAT_EQ(s.bench().Width(), static_cast<float>(s.area().width() * kTw / z));
+    EXPECT_FLOAT_EQ(s.bench().Height(), static_cast<float>(s.area().height() * kTw / z));
     EXPECT_EQ(s.area().width(), s.frame->geometry().width());
     EXPECT_LT(s.area().height(), s.screen.height());  // the status bar is below it
 }
@@ -72,7 +73,8 @@ TEST(MainFrame, StatusBarShowsNothingThenDateThenTime) {
     const QTime t = QTime::currentTime();
     const QString shown = s.frame->panel(3)->text();
     bool recent = false;
-    for (int back : {0, 1, 2, 60}) recent = recent || shown == loc.toString(t.addSecs(-back), QLocale::ShortFormat);
+    for (int back : {0, 1, 2, 60})
+        recent = recent || shown == loc.toString(t.addSecs(-back), QLocale::ShortFormat);
     EXPECT_TRUE(recent) << shown.toStdString();
     // The model's panels are never written.
     for (const auto& p : s.frame->model()->sbStatusBar.panels()) EXPECT_TRUE(p.text.empty());
@@ -87,13 +89,22 @@ TEST(MainFrame, MaximisedWindowsFollowTheAreaSize) {
                         s.frame->frameGeometry().right() - s.frame->geometry().right(), 0);
     s.frame->resize(s.screen.width() - 100 - deco.left() - deco.right(), s.screen.height() - 80);
     QApplication::processEvents();
-    EXPECT_FLOAT_EQ(s.bench().Width(), static_cast<float>(s.area().width() * kTw));
-    EXPECT_FLOAT_EQ(s.bench().Height(), static_cast<float>(s.area().height() * kTw));
+    const double z = s.frame->viewScale();
+    EXPECT_FLOAT_EQ(s.bench().Width(), static_cast<float>(s.area().width() * kTw / z));
+    EXPECT_FLOAT_EQ(s.bench().Height(), static_cast<float>(s.area().height() * kTw / z));
     EXPECT_EQ(s.area().width(), s.screen.width() - 100 - deco.left() - deco.right());
     const rt::RectF r = s.program.app().mdiClientArea();
-    EXPECT_DOUBLE_EQ(r.w, s.area().width() * kTw);
-    EXPECT_DOUBLE_EQ(r.h, s.area().height() * kTw);
+    EXPECT_DOUBLE_EQ(r.w, s.area().width() * kTw / z);
+    EXPECT_DOUBLE_EQ(r.h, s.area().height() * kTw / z);
     EXPECT_FLOAT_EQ(s.frame->model()->Width(), static_cast<float>((s.screen.width() - 100) * kTw));
+    // The view scale is the largest at which both instruments' design fits the area.
+    const rt::RectF d = s.frame->designArea();
+    const double dpr = s.frame->devicePixelRatioF();
+    EXPECT_LE(d.w / kTw * z, s.area().width());
+    EXPECT_LE(d.h / kTw * z, s.area().height());
+    const double next = z + 0.01 / dpr;
+    EXPECT_TRUE(d.w / kTw * next > s.area().width() || d.h / kTw * next > s.area().height()) << z;
+    EXPECT_DOUBLE_EQ(s.frame->widgetFor(s.bench())->viewScale(), z);
 }
 
 TEST(MainFrame, InstrumentWindowsAreHiddenAndShownNeverClosed) {
