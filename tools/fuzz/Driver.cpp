@@ -16,6 +16,21 @@ rt::Window* shownWindow(Program& p) {
     return nullptr;
 }
 
+Event spotOn(Program& p, const char* window, const char* control, int index, double fx, double fy,
+             bool units) {
+    rt::Window& w = p.app().window(window);
+    rt::Control* c = index < 0 ? w.findControl(control) : w.findArray(control)->find(index);
+    Event e;
+    if (units) {
+        rt::eventToWindow(*c, static_cast<float>(fx), static_cast<float>(fy), e.x, e.y);
+    } else {
+        const rt::RectF r = c->windowRect();
+        e.x = r.x + r.w * fx;
+        e.y = r.y + r.h * fy;
+    }
+    return e;
+}
+
 Driver::Atom Driver::aimed(Atom::Kind k, rt::Control& c, double x, double y, int button, int shift) {
     const rt::EventPoint p = rt::windowToEvent(c, x, y);
     const bool free = program_.app().mouse().captured() != &c;

@@ -27,6 +27,11 @@ struct Event {
     int ms = 0;  // a wait
 };
 
+// An event at a spot of a control, given in its event units (the schematic's 100 x 100) when
+// `units`, else as fractions of its width and height; in the window twips of its window.
+Event spotOn(Program& p, const char* window, const char* control, int index, double fx, double fy,
+             bool units = false);
+
 // The instrument window shown now (the bench or the oscilloscope); nullptr if none is.
 rt::Window* shownWindow(Program& p);
 

@@ -110,26 +110,7 @@ Event Generator::next(Program& p) {
 }  // namespace fuzz
 
 namespace fuzz {
-namespace {
-
-// The window twips of a spot on a control given in its event units (the schematic's 100 x 100),
-// or as fractions of its width and height.
-Event spot(Program& p, const char* window, const char* control, int index, double fx, double fy,
-           bool units = false) {
-    rt::Window& w = p.app().window(window);
-    rt::Control* c = index < 0 ? w.findControl(control) : w.findArray(control)->find(index);
-    Event e;
-    if (units) {
-        rt::eventToWindow(*c, static_cast<float>(fx), static_cast<float>(fy), e.x, e.y);
-    } else {
-        const rt::RectF r = c->windowRect();
-        e.x = r.x + r.w * fx;
-        e.y = r.y + r.h * fy;
-    }
-    return e;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void Generator::readyToRecord(Program& p, const std::function<void(const Event&)>& apply) {
     using K = Event::Kind;
@@ -140,23 +121,23 @@ void Generator::readyToRecord(Program& p, const std::function<void(const Event&)
         apply(e);
     };
     auto click = [&](const char* window, const char* control, int index = -1) {
-        act(spot(p, window, control, index, 0.5, 0.5), K::Click);
+        act(spotOn(p, window, control, index, 0.5, 0.5), K::Click);
     };
     // Turns a knob up by `steps`, one every 200 ms.
     auto turnUp = [&](const char* control, int index, int steps) {
-        const Event at = spot(p, "Chargedecharge", control, index, 0.75, 0.5);
+        const Event at = spotOn(p, "Chargedecharge", control, index, 0.75, 0.5);
         act(at, K::Press);
         act(at, K::Wait, 200 * steps + 50);
         act(at, K::Release);
     };
     auto onSchematic = [&](double x, double y) {
-        act(spot(p, "Oscillo", "schema", -1, x, y, true), K::Click);
+        act(spotOn(p, "Oscillo", "schema", -1, x, y, true), K::Click);
     };
     click("Chargedecharge", "powerctl");
     turnUp("genectl", -1, 1 + pick(15));
     turnUp("RCtl", 1 + pick(4), 1 + pick(10));
     turnUp("Cctl", 1 + pick(6), 1 + pick(10));
-    act(spot(p, "Chargedecharge", "Oscilloaffich", -1, 0.5, 0.5), K::Move);
+    act(spotOn(p, "Chargedecharge", "Oscilloaffich", -1, 0.5, 0.5), K::Move);
     click("Chargedecharge", "Oscilloaffich");
     click("Oscillo", "Powerclick");
     click("Oscillo", "R1");
@@ -168,7 +149,7 @@ void Generator::readyToRecord(Program& p, const std::function<void(const Event&)
     click("Oscillo", "CloseSh");
     for (const char* ch : {"1", "2"}) {  // each channel off GND onto DC
         click("Oscillo", ch[0] == '1' ? "GND1" : "GND2");
-        act(spot(p, "Oscillo", ch[0] == '1' ? "DCV1" : "DCV2", -1, 0.5, 0.5), K::Move);
+        act(spotOn(p, "Oscillo", ch[0] == '1' ? "DCV1" : "DCV2", -1, 0.5, 0.5), K::Move);
         click("Oscillo", ch[0] == '1' ? "DCV1" : "DCV2");
     }
     click("Oscillo", "Stor");

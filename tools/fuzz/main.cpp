@@ -1,4 +1,4 @@
-// vorlinde-fuzz [EVENTS [SEED]] [--out FILE]
+// vorlinde-fuzz [EVENTS [SEED]] [--out FILE]    or    vorlinde-fuzz --soak HOURS
 // Random pointer input and waits against the simulator, headless on a virtual clock, with the
 // invariants checked after every event. On a broken invariant: prints the seed and the shrunk
 // events as a scenario, writes it to FILE (default fuzz-failure.scn) and exits 1.
@@ -10,6 +10,7 @@
 #include <random>
 
 #include "tools/fuzz/Fuzzer.h"
+#include "tools/fuzz/Soak.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -19,6 +20,13 @@ int main(int argc, char** argv) {
     std::string out = "fuzz-failure.scn";
     const QStringList args = QCoreApplication::arguments();
     int positional = 0;
+    if (args.size() == 3 && args[1] == "--soak") {  // the long run, in hours of virtual time
+        const auto start = std::chrono::steady_clock::now();
+        const bool ok = fuzz::soak(args[2].toInt(), std::cout);
+        std::cout << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() << " s\n"
+                  << (ok ? "1 passed, 0 failed" : "0 passed, 1 failed") << std::endl;
+        return ok ? 0 : 1;
+    }
     for (qsizetype i = 1; i < args.size(); ++i) {
         bool ok = true;
         if (args[i] == "--out" && i + 1 < args.size())
