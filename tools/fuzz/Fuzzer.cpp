@@ -208,6 +208,7 @@ std::string scenarioText(const Failure& f) {
       << "#   " << f.invariant << "\n";
     if (!f.exact) t << "# (some events have no scenario line; see the comments)\n";
     for (const std::string& l : f.lines) t << l << '\n';
+    t << "print " << invariantShows(f.invariant) << '\n';
     return t.str();
 }
 

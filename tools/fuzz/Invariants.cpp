@@ -104,24 +104,28 @@ bool branches(const Subject& s) {
 }
 
 // Oscilloscope panel (once loaded).
-bool selectors(const Oscillo& o, const engine::Code& c) {
+bool selectors(const Oscillo& o, const Subject& s) {
+    const engine::Code& c = s.code;
     return in(o.CranSensi1, 1, 14) && in(o.CranSensi2, 1, 14) && in(o.CranBalay, 1, 18) &&
            shows(o.SensiV1, o.Sensivert, o.CranSensi1) && shows(o.SensiV2, o.Sensivert, o.CranSensi2) &&
            shows(o.TDiv, o.Balay, o.CranBalay) && c.VoltDiv1 == o.ValSensi[o.CranSensi1 - 1] &&
            c.VoltDiv2 == o.ValSensi[o.CranSensi2 - 1] && c.TempsDiv == o.ValBalay[o.CranBalay - 1];
 }
-bool positions(const Oscillo& o, const engine::Code& c) {
+bool positions(const Oscillo& o, const Subject& s) {
+    const engine::Code& c = s.code;
     return in(c.PosY1, -50, 50) && in(c.PosY2, -50, 50) && in(c.PosX, -50, 50) &&
            o.CranPosV1 == wrap53(27 - c.PosY1) && o.CranPosV2 == wrap53(27 - c.PosY2) &&
            o.CranPosH == wrap53(27 + c.PosX) && shows(o.PosV1, o.DecalDG, o.CranPosV1) &&
            shows(o.PosV2, o.DecalDG, o.CranPosV2) && shows(o.PosH, o.DecalDG, o.CranPosH);
 }
-bool intensityFocus(const Oscillo& o, const engine::Code& c) {
+bool intensityFocus(const Oscillo& o, const Subject& s) {
+    const engine::Code& c = s.code;
     return in(c.NivIntens, -6, 6) && in(c.NivFocus, -6, 6) && o.CranIntens == 27 + 4 * c.NivIntens &&
            o.CranFocus == 27 + 4 * c.NivFocus && shows(o.Intens, o.DecalDG, o.CranIntens) &&
            shows(o.Focus, o.DecalDG, o.CranFocus);
 }
-bool modes(const Oscillo& o, const engine::Code& c) {
+bool modes(const Oscillo& o, const Subject& s) {
+    const engine::Code& c = s.code;
     // The rows of the mode buttons, and none pressed after STOR has left X-Y.
     const int row = (c.ModeCH1 ? 8 : 0) | (c.ModeCH2 ? 4 : 0) | (c.ModeDual ? 2 : 0) | (c.ModeXY ? 1 : 0);
     if (row != 8 && row != 4 && row != 14 && row != 1 && row != 0) return false;
@@ -132,7 +136,8 @@ bool modes(const Oscillo& o, const engine::Code& c) {
            pressed(o.BtnXY, row == 1) && (c.SigneY2 == 1 || c.SigneY2 == -1) &&
            pressed(o.InvY2, c.SigneY2 == -1);
 }
-bool couplings(const Oscillo& o, const engine::Code& c) {
+bool couplings(const Oscillo& o, const Subject& s) {
+    const engine::Code& c = s.code;
     const rt::Flag* chosen[2][3] = {{&o.CouplAC1, &o.CouplDC1, &c.MasseY1},
                                     {&o.CouplAC2, &o.CouplDC2, &c.MasseY2}};
     const rt::PictureControl* squares[2][3] = {{&o.ACV1, &o.DCV1, &o.GND1}, {&o.ACV2, &o.DCV2, &o.GND2}};
@@ -149,16 +154,18 @@ bool couplings(const Oscillo& o, const engine::Code& c) {
 }
 // The STOR lamp is out in X-Y, which storage mode may outlast when X-Y was chosen with the power
 // off; the armed lamp is out once STOR is released, which leaves the armed flag to the next STOR.
-bool lampsAndButtons(const Oscillo& o, const engine::Code& c, const rt::MouseRouter& mouse) {
+bool lampsAndButtons(const Oscillo& o, const Subject& s) {
+    const engine::Code& c = s.code;
     auto lit = [&](const rt::PictureControl& l, bool on) { return shows(l, o.ImageList2, on ? 6 : 5); };
     auto down = [&](const rt::PictureControl& b, bool on) { return shows(b, o.ImageList2, on ? 2 : 1); };
     return shows(o.Power, o.ImageList2, o.PowerOn ? 9 : 8) &&
            shows(o.Diodepow, o.ImageList2, o.PowerOn ? 11 : 10) && down(o.Stor, c.ModeStor) &&
            down(o.Trig, c.PenteTrig) && lit(o.DiodeV, c.ModeStor && o.PowerOn && !c.ModeXY) &&
            lit(o.DiodeV2, c.PretStor && c.ModeStor) && (!(c.PretStor && c.ModeStor) || o.PowerOn) &&
-           down(o.Reset, mouse.captured() == &o.Reset);
+           down(o.Reset, s.mouse.captured() == &o.Reset);
 }
-bool wiring(const Oscillo& o, const Chargedecharge& b) {
+bool wiring(const Oscillo& o, const Subject& s) {
+    const Chargedecharge& b = s.bench;
     if (!in(o.FilPris, 0, 3) || !in(o.PointY1, 0, 3) || !in(o.PointY2, 0, 3)) return false;
     if (o.PointMasse != 0 && o.PointMasse != 2 && o.PointMasse != 3) return false;
     // Each lead: its bench copy shown exactly while it is placed, with the drawing's picture.
@@ -184,10 +191,11 @@ bool wiring(const Oscillo& o, const Chargedecharge& b) {
     return (shows(o.schema, o.Schema, 3) && shows(b.Schemaelec, b.Schema, 1)) ||
            (shows(o.schema, o.Schema, 4) && shows(b.Schemaelec, b.Schema, 2));
 }
-bool scopeFlags(const Oscillo& o) {
+bool scopeFlags(const Oscillo& o, const Subject&) {
     return flags({o.CouplDC1, o.CouplAC1, o.CouplDC2, o.CouplAC2, o.RotGauche, o.PowerOn, o.ChoixCouplage});
 }
-bool screen(const Oscillo& o, const engine::Code& c) {
+bool screen(const Oscillo& o, const Subject& s) {
+    const engine::Code& c = s.code;
     const int p = c.PasSpot;  // 0 until the first redraw
     // At most 1001 dots a channel, beside element 0 (the live spot).
     return (p == 0 || p == 4 || p == 8 || p == 16 || p == 19) && o.faisceau1.Count() <= 1002 &&
@@ -196,38 +204,82 @@ bool screen(const Oscillo& o, const engine::Code& c) {
 
 using Check = std::function<bool(const Subject&)>;
 // A rule on the oscilloscope holds trivially until the window is first loaded.
-template <class F>
-Check scope(F f) {
-    return [f](const Subject& s) { return !s.scope || f(s); };
+Check scope(bool (*f)(const Oscillo&, const Subject&)) {
+    return [f](const Subject& s) { return !s.scope || f(*s.scope, s); };
 }
 
-const std::vector<std::pair<const char*, Check>>& table() {
-    static const std::vector<std::pair<const char*, Check>> rows = {
-        {"generator: steps, E and its text in range", generator},
-        {"generator: knob, digit and switch pictures", generatorPictures},
-        {"resistor: knob steps and pictures, Rdec their sum", resistor},
-        {"capacitor: knob steps and pictures, Cdec their sum", capacitor},
-        {"bench flags are -1 or 0", benchFlags},
-        {"shared flags are -1 or 0", sharedFlags},
-        {"exactly one instrument shown", oneInstrumentShown},
-        {"Branche1 and Branche2 among the connection strings", branches},
+// Each rule: its name, the scenario names a `print` line shows of what it reads, its check.
+struct Row {
+    const char* name;
+    const char* shows;
+    Check check;
+};
+
+const std::vector<Row>& table() {
+    static const std::vector<Row> rows = {
+        {"generator: steps, E and its text in range",
+         "Chargedecharge.CranGros Chargedecharge.CranFin Chargedecharge.EntierE Chargedecharge.DixiemesE "
+         "Chargedecharge.ValeurE Chargedecharge.GeneOn Egene",
+         generator},
+        {"generator: knob, digit and switch pictures",
+         "Chargedecharge.genebn.Picture Chargedecharge.Genebfin.Picture Chargedecharge.Dix.Picture "
+         "Chargedecharge.unite.Picture Chargedecharge.deci.Picture Chargedecharge.Power.Picture "
+         "Chargedecharge.powerctl.Top Chargedecharge.deci.Visible",
+         generatorPictures},
+        {"resistor: knob steps and pictures, Rdec their sum",
+         "Chargedecharge.CranR(1) Chargedecharge.CranR(2) Chargedecharge.CranR(3) Chargedecharge.CranR(4) "
+         "Chargedecharge.Rpot(1).Picture Chargedecharge.Rpot(2).Picture Chargedecharge.Rpot(3).Picture "
+         "Chargedecharge.Rpot(4).Picture Rdec",
+         resistor},
+        {"capacitor: knob steps and pictures, Cdec their sum",
+         "Chargedecharge.CranC(1) Chargedecharge.CranC(2) Chargedecharge.CranC(3) Chargedecharge.CranC(4) "
+         "Chargedecharge.CranC(5) Chargedecharge.CranC(6) Cdec",
+         capacitor},
+        {"bench flags are -1 or 0", "Chargedecharge.RotGauche Chargedecharge.GeneOn", benchFlags},
+        {"shared flags are -1 or 0",
+         "ModeCH1 ModeCH2 ModeDual ModeXY MasseY1 MasseY2 ModeStor PretStor Memorise PenteTrig InterCharge "
+         "Decharge",
+         sharedFlags},
+        {"exactly one instrument shown", "Chargedecharge.Visible Oscillo.Visible", oneInstrumentShown},
+        {"Branche1 and Branche2 among the connection strings", "Branche1 Branche2", branches},
         {"selectors: detents, pictures, VoltDiv and TempsDiv",
-         scope([](const Subject& s) { return selectors(*s.scope, s.code); })},
+         "Oscillo.CranSensi1 Oscillo.CranSensi2 Oscillo.CranBalay Oscillo.SensiV1.Picture "
+         "Oscillo.SensiV2.Picture Oscillo.TDiv.Picture VoltDiv1 VoltDiv2 TempsDiv",
+         scope(selectors)},
         {"position knobs: offsets -50..50 and their pictures",
-         scope([](const Subject& s) { return positions(*s.scope, s.code); })},
+         "PosY1 PosY2 PosX Oscillo.CranPosV1 Oscillo.CranPosV2 Oscillo.CranPosH Oscillo.PosV1.Picture "
+         "Oscillo.PosV2.Picture Oscillo.PosH.Picture",
+         scope(positions)},
         {"intensity and focus: levels -6..6 and their pictures",
-         scope([](const Subject& s) { return intensityFocus(*s.scope, s.code); })},
+         "NivIntens NivFocus Oscillo.CranIntens Oscillo.CranFocus Oscillo.Intens.Picture "
+         "Oscillo.Focus.Picture",
+         scope(intensityFocus)},
         {"mode flags one row, buttons and SigneY2 matching",
-         scope([](const Subject& s) { return modes(*s.scope, s.code); })},
+         "ModeCH1 ModeCH2 ModeDual ModeXY SigneY2 Oscillo.CH1.Picture Oscillo.CH2.Picture "
+         "Oscillo.Dual.Picture Oscillo.BtnXY.Picture Oscillo.InvY2.Picture",
+         scope(modes)},
         {"exactly one coupling per channel, squares matching",
-         scope([](const Subject& s) { return couplings(*s.scope, s.code); })},
+         "Oscillo.CouplAC1 Oscillo.CouplDC1 MasseY1 Oscillo.CouplAC2 Oscillo.CouplDC2 MasseY2 "
+         "Oscillo.ACV1.Picture Oscillo.DCV1.Picture Oscillo.GND1.Picture Oscillo.ACV2.Picture "
+         "Oscillo.DCV2.Picture Oscillo.GND2.Picture",
+         scope(couplings)},
         {"lamps and storage buttons matching their flags",
-         scope([](const Subject& s) { return lampsAndButtons(*s.scope, s.code, s.mouse); })},
+         "Oscillo.PowerOn ModeStor PretStor ModeXY PenteTrig Oscillo.Power.Picture Oscillo.Diodepow.Picture "
+         "Oscillo.Stor.Picture Oscillo.Trig.Picture Oscillo.Reset.Picture Oscillo.DiodeV.Picture "
+         "Oscillo.DiodeV2.Picture",
+         scope(lampsAndButtons)},
         {"wiring: points, leads and the two schematics agreeing",
-         scope([](const Subject& s) { return wiring(*s.scope, s.bench); })},
-        {"oscilloscope flags are -1 or 0", scope([](const Subject& s) { return scopeFlags(*s.scope); })},
+         "Oscillo.FilPris Oscillo.PointY1 Oscillo.PointY2 Oscillo.PointMasse Oscillo.bY1.Picture "
+         "Chargedecharge.Y1.Picture Oscillo.bY2.Picture Chargedecharge.Y2.Picture Oscillo.bmasse.Picture "
+         "Chargedecharge.Masse.Picture Chargedecharge.Y1.Visible Chargedecharge.Y2.Visible "
+         "Chargedecharge.Masse.Visible Oscillo.schema.Picture Chargedecharge.Schemaelec.Picture",
+         scope(wiring)},
+        {"oscilloscope flags are -1 or 0",
+         "Oscillo.CouplDC1 Oscillo.CouplAC1 Oscillo.CouplDC2 Oscillo.CouplAC2 Oscillo.RotGauche "
+         "Oscillo.PowerOn Oscillo.ChoixCouplage",
+         scope(scopeFlags)},
         {"screen: spot step and at most 1001 dots a channel",
-         scope([](const Subject& s) { return screen(*s.scope, s.code); })},
+         "PasSpot Oscillo.faisceau1.Count Oscillo.faisceau2.Count", scope(screen)},
     };
     return rows;
 }
@@ -239,9 +291,15 @@ std::vector<std::string> brokenInvariants(Program& program) {
     Subject s{program.code(), app.window<Chargedecharge>("Chargedecharge"),
               static_cast<Oscillo*>(app.existing("Oscillo")), app.mouse()};
     std::vector<std::string> broken;
-    for (const auto& [name, check] : table())
-        if (!check(s)) broken.emplace_back(name);
+    for (const Row& r : table())
+        if (!r.check(s)) broken.emplace_back(r.name);
     return broken;
+}
+
+std::string invariantShows(const std::string& invariant) {
+    for (const Row& r : table())
+        if (invariant == r.name) return r.shows;
+    return {};
 }
 
 }  // namespace fuzz

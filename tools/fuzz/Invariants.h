@@ -12,5 +12,7 @@ namespace fuzz {
 
 // The names of the invariants that do not hold now (empty when all hold).
 std::vector<std::string> brokenInvariants(Program& program);
+// The scenario names of what the invariant reads, for a `print` line.
+std::string invariantShows(const std::string& invariant);
 
 }  // namespace fuzz
