@@ -74,15 +74,19 @@ public:
         xdotool(moveTo(at(c, fx, fy, units)));
         xdotool({"click", "1"});
     }
-    // Holds the left button on a knob's right (or left) half until `done` holds.
-    template <class Done>
-    void turn(const rt::Control& c, bool up, Done done) {
-        xdotool(moveTo(at(c, up ? 0.75 : 0.25, 0.5)));
-        xdotool({"mousedown", "1"});
-        QElapsedTimer t;
-        t.start();
-        while (!done() && t.elapsed() < 10000) pause(5);
-        xdotool({"mouseup", "1"});
+    // Holds the left button on a knob's right half while `value` is below `target`, its left half
+    // while above: a step every 200 ms, so a late release is turned back.
+    template <class Value>
+    void dial(const rt::Control& c, Value value, double target) {
+        for (int round = 0; round < 6 && value() != target; ++round) {
+            const bool up = value() < target;
+            xdotool(moveTo(at(c, up ? 0.75 : 0.25, 0.5)));
+            xdotool({"mousedown", "1"});
+            QElapsedTimer t;
+            t.start();
+            while ((up ? value() < target : value() > target) && t.elapsed() < 10000) pause(2);
+            xdotool({"mouseup", "1"});
+        }
     }
 
 private:
@@ -102,11 +106,14 @@ void practical(Program& p, Hand& h) {
     engine::Code& code = p.code();
     h.click(b.powerctl);
     expect(b.GeneOn == rt::True, "the generator is switched on");
-    h.turn(b.genectl, true, [&] { return code.Egene >= 5; });
+    h.dial(
+        b.genectl, [&] { return code.Egene; }, 5);
     expect(code.Egene == 5, "E is dialled to 5 V");
-    h.turn(b.RCtl(2), true, [&] { return code.Rdec >= 1000; });
+    h.dial(
+        b.RCtl(2), [&] { return code.Rdec; }, 1000);
     expect(code.Rdec == 1000, "R is dialled to 1 kohm");
-    h.turn(b.Cctl(4), true, [&] { return code.Cdec >= 1e-6; });
+    h.dial(
+        b.Cctl(4), [&] { return code.Cdec; }, 1e-6);
     expect(code.Cdec == 1e-6, "C is dialled to 1 uF");
     h.click(b.Oscilloaffich);
     auto& o = p.app().window<Oscillo>("Oscillo");
@@ -123,7 +130,8 @@ void practical(Program& p, Hand& h) {
     h.click(o.GND1);
     h.click(o.DCV1);  // the slider taken at GND follows the pointer to DC; this click lets it go
     expect(code.MasseY1 == 0 && o.CouplDC1 == rt::True, "CH1 is off GND, on DC");
-    h.turn(o.SV1control, false, [&] { return code.VoltDiv1 >= 2; });
+    h.dial(
+        o.SV1control, [&] { return 1.0 / code.VoltDiv1; }, 0.5);  // up the knob is down the volts
     expect(code.VoltDiv1 == 2, "CH1 at 2 V/div, so the whole curve is on the screen");
     h.click(o.Stor);
     h.click(o.Reset);
