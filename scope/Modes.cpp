@@ -31,15 +31,8 @@ void Oscillo::recomputeForMode() {
     AfficheEcran();
 }
 
-// Leaving X-Y with storage still selected (X-Y chosen with the power off keeps it) lights the
-// STOR lamp again, whichever mode button leaves it.
-void Oscillo::relightStorLamp() {
-    if (code.ModeStor && code.ModeXY && PowerOn) DiodeV.setPicture(ImageList2, kLampLit);
-}
-
 void Oscillo::CH1_Click() {
     if (code.ModeCH1 && !code.ModeDual && !code.ModeXY) return;
-    relightStorLamp();
     pressModeButton(CH1);
     placeScreenHorizontally();
     Ten2.setVisible(false);
@@ -54,7 +47,6 @@ void Oscillo::CH1_Click() {
 
 void Oscillo::CH2_Click() {
     if (code.ModeCH2 && !code.ModeDual && !code.ModeXY) return;
-    relightStorLamp();
     pressModeButton(CH2);
     placeScreenHorizontally();
     Ten1.setVisible(false);
@@ -69,7 +61,8 @@ void Oscillo::CH2_Click() {
 
 void Oscillo::Dual_Click() {
     if (code.ModeDual && !code.ModeXY) return;
-    relightStorLamp();
+    // Leaving X-Y with storage still selected lights the STOR lamp again.
+    if (code.ModeStor && code.ModeXY && PowerOn) DiodeV.setPicture(ImageList2, kLampLit);
     pressModeButton(Dual);
     placeScreenHorizontally();
     XY(0).setVisible(false);

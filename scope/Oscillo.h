@@ -303,7 +303,6 @@ private:
     // Display modes.
     void pressModeButton(rt::PictureControl& pressed);
     void recomputeForMode();
-    void relightStorLamp();
     void placeXYSpot();
     // Wiring: a lead's drawing on the box, its copy on the bench, their lists, its recorded point.
     struct Lead {

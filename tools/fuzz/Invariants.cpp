@@ -152,15 +152,17 @@ bool couplings(const Oscillo& o, const Subject& s) {
     }
     return true;
 }
-// The STOR lamp is out in X-Y, which storage mode may outlast when X-Y was chosen with the power
-// off; the armed lamp is out once STOR is released, which leaves the armed flag to the next STOR.
+// The STOR lamp is lit only in storage mode with the power on, outside X-Y; it stays dark when X-Y,
+// chosen with the power off, is left by CH1 or CH2 (only BOTH lights it again). The armed lamp is
+// out once STOR is released, which leaves the armed flag to the next STOR.
 bool lampsAndButtons(const Oscillo& o, const Subject& s) {
     const engine::Code& c = s.code;
     auto lit = [&](const rt::PictureControl& l, bool on) { return shows(l, o.ImageList2, on ? 6 : 5); };
     auto down = [&](const rt::PictureControl& b, bool on) { return shows(b, o.ImageList2, on ? 2 : 1); };
     return shows(o.Power, o.ImageList2, o.PowerOn ? 9 : 8) &&
            shows(o.Diodepow, o.ImageList2, o.PowerOn ? 11 : 10) && down(o.Stor, c.ModeStor) &&
-           down(o.Trig, c.PenteTrig) && lit(o.DiodeV, c.ModeStor && o.PowerOn && !c.ModeXY) &&
+           down(o.Trig, c.PenteTrig) &&
+           (lit(o.DiodeV, false) || (lit(o.DiodeV, true) && c.ModeStor && o.PowerOn && !c.ModeXY)) &&
            lit(o.DiodeV2, c.PretStor && c.ModeStor) && (!(c.PretStor && c.ModeStor) || o.PowerOn) &&
            down(o.Reset, s.mouse.captured() == &o.Reset);
 }
