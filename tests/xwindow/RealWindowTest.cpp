@@ -67,8 +67,11 @@ public:
             throw Fail("xdotool failed: " + args.join(' ').toStdString());
         pause(60);
     }
+    // The pointer stays on the screen (a control may reach past its edge).
     static QStringList moveTo(QPoint p) {
-        return {"mousemove", QString::number(p.x()), QString::number(p.y())};
+        const QSize s = QGuiApplication::primaryScreen()->geometry().size();
+        return {"mousemove", QString::number(std::clamp(p.x(), 0, s.width() - 1)),
+                QString::number(std::clamp(p.y(), 0, s.height() - 1))};
     }
     void click(const rt::Control& c, double fx = 0.5, double fy = 0.5, bool units = false) {
         xdotool(moveTo(at(c, fx, fy, units)));
