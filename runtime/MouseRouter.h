@@ -51,6 +51,8 @@ public:
     void dblClick(Control& c);
 
     Control* captured() const { return captured_; }
+    // The buttons held on the captured control (1, 2, 4 combined).
+    int heldButtons() const { return heldButtons_; }
     // The pointer shown over (x, y): the cursor of the captured control, else of the control
     // under the pointer, else of its containers, else of the window; none for the default.
     PictureRef cursorAt(const Window& w, double x, double y) const;

@@ -51,18 +51,21 @@ void Driver::press(rt::Window& w, const Event& e, bool doubleClick, std::vector<
     mouse.pointerPress(w, e.x, e.y, e.button, e.shift, doubleClick);
 }
 
-// A release that ends the capture raises MouseUp on the captured control, and Click when the
-// pointer is still over it and the press was not the second of a double-click.
+// The release of a held button raises MouseUp on the captured control; the release of the last
+// one ends the capture and raises Click too when the pointer is still over the control and the
+// press was not the second of a double-click.
 void Driver::release(rt::Window& w, const Event& e, std::vector<Atom>& out) {
     rt::MouseRouter& mouse = program_.app().mouse();
     rt::Control* held = mouse.captured();
-    const bool same = held && held->window() == &w && rt::hitTest(w, e.x, e.y) == held;
+    if (!held || !(mouse.heldButtons() & e.button)) {
+        mouse.pointerRelease(w, e.x, e.y, e.button, e.shift);
+        return;
+    }
+    const bool same = held->window() == &w && rt::hitTest(w, e.x, e.y) == held;
     const bool clicks = same && !pressWasDouble_ && held->onClick;
-    Atom up = held ? aimed(Atom::Kind::Up, *held, e.x, e.y, e.button, e.shift) : Atom{};
+    out.push_back(aimed(Atom::Kind::Up, *held, e.x, e.y, e.button, e.shift));
     mouse.pointerRelease(w, e.x, e.y, e.button, e.shift);
-    if (!held || mouse.captured()) return;
-    out.push_back(up);
-    if (clicks) out.push_back(Atom{Atom::Kind::Click, held});
+    if (!mouse.captured() && clicks) out.push_back(Atom{Atom::Kind::Click, held});
 }
 
 void Driver::move(rt::Window& w, const Event& e, std::vector<Atom>& out) {
