@@ -164,7 +164,9 @@ bool lampsAndButtons(const Oscillo& o, const Subject& s) {
            down(o.Trig, c.PenteTrig) &&
            (lit(o.DiodeV, false) || (lit(o.DiodeV, true) && c.ModeStor && o.PowerOn && !c.ModeXY)) &&
            lit(o.DiodeV2, c.PretStor && c.ModeStor) && (!(c.PretStor && c.ModeStor) || o.PowerOn) &&
-           down(o.Reset, s.mouse.captured() == &o.Reset);
+           // RESET shows pressed only while a press holds it: each button's release raises it,
+           // so with two buttons held it may already be up.
+           (s.mouse.captured() == &o.Reset || down(o.Reset, false));
 }
 bool wiring(const Oscillo& o, const Subject& s) {
     const Chargedecharge& b = s.bench;
