@@ -43,6 +43,8 @@ public:
     void apply(const Event& e);
 
     const std::vector<std::string>& lines() const { return lines_; }
+    // Drops the lines written so far (a long run keeps no reproduction of its past).
+    void clearLines() { lines_.clear(); }
     // False once an event had an effect that no scenario line expresses (a Click or DblClick
     // that does not come with its press and release at one spot), or a spot the runner would
     // refuse.
