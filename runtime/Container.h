@@ -31,9 +31,9 @@ public:
     void clearPicture() { setPicture(PictureRef{}); }
 
     std::optional<Color> BackColor() const { return backColor_; }
-    void setBackColor(Color c) { backColor_ = c; changed(); }
+    void setBackColor(Color c) { restyle(backColor_, std::optional<Color>(c)); }
     bool Border() const { return border_; }
-    void setBorder(bool b) { border_ = b; changed(); }
+    void setBorder(bool b) { restyle(border_, b); }
 
     // User scale: the inner width and height in units, and the values of the left and top edges.
     // Setting it keeps every child where it is on screen (its geometry is re-expressed).
@@ -54,11 +54,17 @@ public:
     double twipsToUnitsX(double t) const { return t / twipsPerUnitX(); }
     double twipsToUnitsY(double t) const { return t / twipsPerUnitY(); }
 
-    // Removes every child for which pred holds (array elements being unloaded), in one pass.
+    // Removes every child for which pred holds (array elements being unloaded), in one pass;
+    // what they showed is repainted as one rectangle.
     template <class Pred>
     void removeChildrenIf(Pred pred) {
-        std::erase_if(children_, pred);
-        changed();
+        RectF gone;
+        std::erase_if(children_, [&](Control* c) {
+            if (!pred(c)) return false;
+            gone = gone.united(c->shownRect());
+            return true;
+        });
+        repaint(gone);
     }
 
     bool property(std::string_view prop, Value& out) const override;

@@ -49,12 +49,28 @@ PictureCache& sharedPictureCache() {
 
 WindowPainter::WindowPainter(PictureCache& cache) : cache_(cache) {}
 
-void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr) {
+void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr, const QRegion& area) {
     dpr_ = dpr > 0 ? dpr : 1.0;
-    p.save();
     const QRectF whole(0, 0, w.Width() / kTwips, w.Height() / kTwips);
-    QRectF clip = p.hasClipping() ? p.clipBoundingRect().intersected(whole) : whole;
-    p.fillRect(whole, qcolor(w.BackColor().value_or(kDefaultBackColor)));
+    // The area is in the target's pixels; the painter may already be scaled and moved.
+    const QTransform toWindow = p.worldTransform().inverted();
+    constexpr int kMaxPasses = 8;  // beyond that, one pass over their bounding rectangle
+    if (area.isEmpty())
+        paintPart(p, w, whole);
+    else if (area.rectCount() > kMaxPasses)
+        paintPart(p, w, toWindow.mapRect(QRectF(area.boundingRect())));
+    else
+        for (const QRect& r : area) paintPart(p, w, toWindow.mapRect(QRectF(r)));
+}
+
+void WindowPainter::paintPart(QPainter& p, const rt::Window& w, const QRectF& part) {
+    const QRectF whole(0, 0, w.Width() / kTwips, w.Height() / kTwips);
+    QRectF clip = p.hasClipping() ? p.clipBoundingRect().intersected(part) : part;
+    clip = clip.intersected(whole);
+    if (clip.isEmpty()) return;
+    p.save();
+    p.setClipRect(clip, Qt::IntersectClip);
+    p.fillRect(clip, qcolor(w.BackColor().value_or(kDefaultBackColor)));
     drawPicture(p, cache_.picture(w.Picture(), dpr_), QPointF(0, 0));
     paintChildren(p, w, clip);
     flushShapes(p);
@@ -73,13 +89,12 @@ void WindowPainter::paintChildren(QPainter& p, const rt::Container& c, const QRe
                 paintContainer(p, static_cast<const rt::Container&>(*k), clip);
                 break;
             case rt::Control::Kind::Picture: {
-                const QRectF r = pixels(k->windowRect());
-                if (!r.intersects(clip)) break;
+                if (!pixels(k->drawnRect()).intersects(clip)) break;  // also: no picture
                 const auto& pc = static_cast<const rt::PictureControl&>(*k);
                 const QImage& img = cache_.picture(pc.Picture(), dpr_);
                 if (img.isNull()) break;
                 flushShapes(p);
-                drawPicture(p, img, r.topLeft());
+                drawPicture(p, img, pixels(k->windowRect()).topLeft());
                 break;
             }
             case rt::Control::Kind::Label:
@@ -87,6 +102,7 @@ void WindowPainter::paintChildren(QPainter& p, const rt::Container& c, const QRe
                 paintLabel(p, static_cast<const rt::Label&>(*k), clip);
                 break;
             case rt::Control::Kind::Line:
+                if (!pixels(k->drawnRect()).intersects(clip)) break;
                 flushShapes(p);
                 paintLine(p, static_cast<const rt::Line&>(*k));
                 break;
@@ -228,7 +244,7 @@ void WindowPainter::paintLine(QPainter& p, const rt::Line& l) {
 
 void WindowPainter::paintLabel(QPainter& p, const rt::Label& l, const QRectF& clip) {
     const QRectF r = pixels(l.windowRect());
-    if (!r.intersects(clip)) return;
+    if (!pixels(l.drawnRect()).intersects(clip)) return;
     if (!l.transparent()) p.fillRect(r, qcolor(l.BackColor()));
     if (l.Caption().empty()) return;
     p.setRenderHint(QPainter::TextAntialiasing, true);

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QRegion>
 #include <utility>
 #include <vector>
 
@@ -45,7 +46,10 @@ class WindowPainter {
 public:
     explicit WindowPainter(PictureCache& cache = sharedPictureCache());
 
-    void paint(QPainter& p, const rt::Window& w, qreal dpr);
+    // Paints the window, or only the part of it inside `area` (logical pixels; empty: all of
+    // it): one pass per rectangle of the area, each clipped to it, so nothing outside it is
+    // filled or blended and what lies wholly outside it is skipped.
+    void paint(QPainter& p, const rt::Window& w, qreal dpr, const QRegion& area = QRegion());
 
 private:
     struct ShapeStyle {
@@ -64,6 +68,7 @@ private:
         QPointF offset;  // where the image goes relative to the dot's rectangle, logical pixels
     };
 
+    void paintPart(QPainter& p, const rt::Window& w, const QRectF& part);
     void paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip);
     void paintContainer(QPainter& p, const rt::Container& c, const QRectF& clip);
     void addShape(QPainter& p, const rt::Shape& s, const QRectF& clip);
