@@ -24,6 +24,14 @@ void Container::addChild(Control* c) {
     children_.insert(c->windowed() ? children_.end() : firstWindowed(), c);
 }
 
+RectF Container::shownInside(RectF r) const {
+    for (const Control* c = this; c; c = c->parent_) {
+        if (!c->visible_) return RectF{};
+        if (c->kind_ == Kind::Container) r = r.intersected(c->windowRect());
+    }
+    return r;
+}
+
 void Container::removeChild(Control* c) {
     auto it = std::find(children_.begin(), children_.end(), c);
     if (it == children_.end()) return;

@@ -54,6 +54,10 @@ public:
     double twipsToUnitsX(double t) const { return t / twipsPerUnitX(); }
     double twipsToUnitsY(double t) const { return t / twipsPerUnitY(); }
 
+    // What of `r` (window twips), drawn by a child, is seen: clipped by this container and
+    // the containers around it, empty when one of them is hidden.
+    RectF shownInside(RectF r) const;
+
     // Removes every child for which pred holds (array elements being unloaded), in one pass;
     // what they showed is repainted as one rectangle.
     template <class Pred>
@@ -61,10 +65,10 @@ public:
         RectF gone;
         std::erase_if(children_, [&](Control* c) {
             if (!pred(c)) return false;
-            gone = gone.united(c->shownRect());
+            if (c->Visible()) gone = gone.united(c->drawnRect());
             return true;
         });
-        repaint(gone);
+        repaint(shownInside(gone));
     }
 
     bool property(std::string_view prop, Value& out) const override;

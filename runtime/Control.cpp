@@ -91,13 +91,11 @@ RectF Control::drawnRect() const {
     return windowRect();
 }
 
+// Hidden ones are found first and cheaply: a recording lays its dots hidden, then shows them.
 RectF Control::shownRect() const {
-    RectF r = drawnRect();
-    for (const Control* c = this; c; c = c->parent_) {
-        if (!c->visible_) return RectF{};
-        if (c != this && c->kind_ == Kind::Container) r = r.intersected(c->windowRect());
-    }
-    return r;
+    if (!visible_) return RectF{};
+    if (!parent_) return drawnRect();
+    return parent_->shownInside(drawnRect());
 }
 
 double Control::reachTwips(int widthPx) {

@@ -34,8 +34,6 @@ public:
     // often than the screen shows frames.
     void requestRepaint();
     void requestRepaint(const rt::RectF& part);
-    // The area of the widget (logical pixels) that the requests not yet painted repaint.
-    QRegion pendingRepaint() const;
     // Shows the cursor the model wants at the pointer's present place: the last place a mouse
     // event gave (no round trip to the display server on every tick), or asked afresh.
     void refreshCursor(bool askPointer = false);
@@ -76,6 +74,8 @@ private:
     void endCapture();
     void showCursorAt(QPointF px);
     QRect widgetArea(const rt::RectF& part) const;
+    // The area of the widget (logical pixels) that the requests not yet painted repaint.
+    QRegion pendingRepaint() const;
     void giveAll();
 
     rt::Window& model_;

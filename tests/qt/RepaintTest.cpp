@@ -124,8 +124,8 @@ TEST(Repaint, SmallChangesRepaintASmallPartOfTheFrame) {
     EXPECT_LE(second * s.frame->width() * s.frame->height(), double(time->width()) * time->height());
 }
 
-// Dots recorded, removed, a spot run, a ramp, knob steps: after the partial repaints the
-// screen holds exactly what one repaint of the whole window paints.
+// Dots recorded, removed, a spot run, a ramp moving the spot then the line, knob steps: after
+// the partial repaints the screen holds exactly what one repaint of the whole window paints.
 TEST(Repaint, PartialRepaintsLeaveWhatAFullRepaintPaints) {
     RunningScope s;
     using std::chrono::milliseconds;
@@ -152,6 +152,14 @@ TEST(Repaint, PartialRepaintsLeaveWhatAFullRepaintPaints) {
     }
     s.scope->LanceRampe(500, rt::False, 0, 3, 2);
     s.clock.advance(milliseconds(300));
+    QTest::qWait(20);
+    // On 1 ms/div the ramp moves CH2's line.
+    s.scope->Timer7.setEnabled(false);
+    s.scope->CranBalay = 8;
+    code.TempsDiv = 1;
+    s.scope->AfficheEcran();
+    QTest::qWait(20);
+    s.clock.advance(milliseconds(200));
     const auto& hit = s.scope->SV1control;
     s.scope->SV1control_MouseDown(1, 0, hit.Width() * 3 / 4, hit.Height() / 2);
     s.clock.advance(milliseconds(400));
