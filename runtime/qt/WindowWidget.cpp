@@ -118,6 +118,12 @@ QRegion WindowWidget::pendingRepaint() const {
     return region;
 }
 
+// A frame lasts as long as the screen shows one, less a millisecond for the ticks' jitter.
+void WindowWidget::followScreenRefresh() {
+    const qreal hz = screen() ? screen()->refreshRate() : 60.0;
+    frameMs_ = std::clamp(static_cast<int>(1000.0 / std::max<qreal>(hz, 1.0)) - 1, 1, 40);
+}
+
 void WindowWidget::giveAll() {
     if (isVisible() && !dirty_.empty()) update(pendingRepaint());
 }
@@ -194,8 +200,7 @@ void WindowWidget::showEvent(QShowEvent* e) {
     dirty_.clear();
     partsGiven_ = 0;
     pacer_.stop();
-    const qreal hz = screen() ? screen()->refreshRate() : 60.0;
-    frameMs_ = std::clamp(static_cast<int>(1000.0 / std::max<qreal>(hz, 1.0)) - 1, 1, 40);
+    followScreenRefresh();
     QWidget::showEvent(e);
     refreshCursor(true);  // the pointer is where it was over the window hidden just now
 }
@@ -209,6 +214,7 @@ bool WindowWidget::event(QEvent* e) {
         case QEvent::ScreenChangeInternal:
             cursorSet_ = false;  // the cursor pixels must follow the new ratio
             refreshCursor(true);
+            followScreenRefresh();
             update();
             break;
         default:

@@ -77,6 +77,7 @@ private:
     // The area of the widget (logical pixels) that the requests not yet painted repaint.
     QRegion pendingRepaint() const;
     void giveAll();
+    void followScreenRefresh();
 
     rt::Window& model_;
     CursorCache& cursors_;
@@ -86,7 +87,7 @@ private:
     int partsGiven_ = 0;           // parts of it given to update() one by one
     bool flushScheduled_ = false;  // a busy turn's update is on its way
     QElapsedTimer lastPaint_;
-    int frameMs_ = 15;  // the screen's frame, less a millisecond for the ticks' jitter
+    int frameMs_ = 15;  // the screen's frame in milliseconds (see followScreenRefresh)
     QTimer pacer_;      // gives what waited for the frame to end, if no request does
     rt::PictureRef shownCursor_;
     qreal shownRatio_ = 0;
