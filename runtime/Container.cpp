@@ -19,15 +19,24 @@ std::vector<Control*>::iterator Container::firstWindowed() {
 }
 
 // A new control goes to the front of its layer: windowed controls stay above graphical ones.
+// It shows nothing yet: it is drawn once it is given its place and look, which marks it.
 void Container::addChild(Control* c) {
     children_.insert(c->windowed() ? children_.end() : firstWindowed(), c);
-    changed();
+}
+
+RectF Container::shownInside(RectF r) const {
+    for (const Control* c = this; c; c = c->parent_) {
+        if (!c->visible_) return RectF{};
+        if (c->kind_ == Kind::Container) r = r.intersected(c->windowRect());
+    }
+    return r;
 }
 
 void Container::removeChild(Control* c) {
     auto it = std::find(children_.begin(), children_.end(), c);
-    if (it != children_.end()) children_.erase(it);
-    changed();
+    if (it == children_.end()) return;
+    repaint(c->shownRect());
+    children_.erase(it);
 }
 
 void Container::raise(Control* c, bool toFront) {
@@ -41,17 +50,27 @@ void Container::raise(Control* c, bool toFront) {
         children_.insert(toFront ? children_.end() : layerStart, c);
     else
         children_.insert(toFront ? layerStart : children_.begin(), c);
-    changed();
+    repaint(c->shownRect());
 }
 
+// A picture's size becomes the container's (a window keeps its own size).
 void Container::setPicture(PictureRef p) {
-    picture_ = p;
+    float w = width_, h = height_;
     if (autoSize_ && !p.isNone() && parent_ && p.list->has(p.index)) {
         const PictureInfo& info = p.list->at(p.index);
-        width_ = static_cast<float>(parent_->twipsToUnitsX(info.width * kTwipsPerPixel));
-        height_ = static_cast<float>(parent_->twipsToUnitsY(info.height * kTwipsPerPixel));
+        w = static_cast<float>(parent_->twipsToUnitsX(info.width * kTwipsPerPixel));
+        h = static_cast<float>(parent_->twipsToUnitsY(info.height * kTwipsPerPixel));
     }
-    changed();
+    if (p == picture_ && w == width_ && h == height_) {
+        width_ = w;  // as computed (a -0 becomes 0), though nothing shows the difference
+        height_ = h;
+        return;
+    }
+    reshape([&] {
+        picture_ = p;
+        width_ = w;
+        height_ = h;
+    });
 }
 
 double Container::widthTwips() const { return parent_ ? width_ * parent_->twipsPerUnitX() : width_; }

@@ -34,9 +34,9 @@ public:
     void setAutoSize(bool a) { autoSize_ = a; }
 
     std::optional<Color> BackColor() const { return backColor_; }
-    void setBackColor(Color c) { backColor_ = c; changed(); }
+    void setBackColor(Color c) { restyle(backColor_, std::optional<Color>(c)); }
     bool Border() const { return border_; }
-    void setBorder(bool b) { border_ = b; changed(); }
+    void setBorder(bool b) { restyle(border_, b); }
 
     // User scale: the inner width and height in units, and the values of the left and top edges.
     // Setting it keeps every child where it is on screen (its geometry is re-expressed).
@@ -57,11 +57,21 @@ public:
     double twipsToUnitsX(double t) const { return t / twipsPerUnitX(); }
     double twipsToUnitsY(double t) const { return t / twipsPerUnitY(); }
 
-    // Removes every child for which pred holds (array elements being unloaded), in one pass.
+    // What of `r` (window twips), drawn by a child, is seen: clipped by this container and
+    // the containers around it, empty when one of them is hidden.
+    RectF shownInside(RectF r) const;
+
+    // Removes every child for which pred holds (array elements being unloaded), in one pass;
+    // what they showed is repainted as one rectangle.
     template <class Pred>
     void removeChildrenIf(Pred pred) {
-        std::erase_if(children_, pred);
-        changed();
+        RectF gone;
+        std::erase_if(children_, [&](Control* c) {
+            if (!pred(c)) return false;
+            if (c->Visible()) gone = gone.united(c->drawnRect());
+            return true;
+        });
+        repaint(shownInside(gone));
     }
 
     bool property(std::string_view prop, Value& out) const override;

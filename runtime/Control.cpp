@@ -14,6 +14,14 @@ RectF RectF::intersected(const RectF& o) const {
     return RectF{l, t, std::max(0.0, r - l), std::max(0.0, b - t)};
 }
 
+RectF RectF::united(const RectF& o) const {
+    if (o.isEmpty()) return *this;
+    if (isEmpty()) return o;
+    double l = std::min(x, o.x), t = std::min(y, o.y);
+    double r = std::max(x + w, o.x + o.w), b = std::max(y + h, o.y + o.h);
+    return RectF{l, t, r - l, b - t};
+}
+
 Control::Control(Kind kind, Container* parent, std::string name, int index)
     : kind_(kind), parent_(parent), window_(parent ? parent->window_ : nullptr), name_(std::move(name)),
       index_(index) {
@@ -33,23 +41,35 @@ std::string Control::fullName() const {
     return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
+void Control::move(float left, float top) {
+    if (left_ == left && top_ == top) {
+        left_ = left;
+        top_ = top;
+        return;
+    }
+    reshape([&] {
+        left_ = left;
+        top_ = top;
+    });
+}
+
 void Control::move(float left, float top, float width, float height) {
-    left_ = left;
-    top_ = top;
-    setWidth(width);
-    setHeight(height);
-    changed();
+    reshape([&] {
+        left_ = left;
+        top_ = top;
+        setWidth(width);
+        setHeight(height);
+    });
 }
 
 void Control::setVisible(bool v) {
     if (visible_ == v) return;
-    visible_ = v;
-    changed();
+    reshape([&] { visible_ = v; });
 }
 
+// Being enabled changes how a control takes the mouse, not how it looks.
 void Control::setEnabled(bool v) {
     enabled_ = v;
-    changed();
 }
 
 bool Control::shownOnScreen() const {
@@ -66,12 +86,37 @@ RectF Control::windowRect() const {
                  height_ * parent_->twipsPerUnitY()};
 }
 
+RectF Control::drawnRect() const {
+    if (kind_ == Kind::Timer || kind_ == Kind::StatusBar) return RectF{};
+    return windowRect();
+}
+
+// Hidden ones are found first and cheaply: a recording lays its dots hidden, then shows them.
+RectF Control::shownRect() const {
+    if (!visible_) return RectF{};
+    if (!parent_) return drawnRect();
+    return parent_->shownInside(drawnRect());
+}
+
+double Control::reachTwips(int widthPx) {
+    return (std::max(0, widthPx) / 2.0 + 1.0) * kTwipsPerPixel;
+}
+
 void Control::ZOrder(int position) {
     if (parent_) parent_->raise(this, position == 0);
 }
 
 void Control::changed() const {
-    if (window_) window_->invalidate();
+    if (!window_) return;
+    if (kind_ == Kind::Window) {
+        window_->invalidate();
+        return;
+    }
+    repaint(shownRect());
+}
+
+void Control::repaint(const RectF& twips) const {
+    if (window_ && !twips.isEmpty()) window_->invalidate(twips);
 }
 
 bool Control::property(std::string_view prop, Value& out) const {
@@ -90,15 +135,18 @@ std::vector<std::string> Control::propertyNames() const {
     return {"Visible", "Left", "Top", "Width", "Height", "MousePointer"};
 }
 
+// What it showed is marked here; what it shows is marked again by each kind once its own
+// properties are copied too.
 void Control::copyPropertiesFrom(const Control& o) {
-    left_ = o.left_;
-    top_ = o.top_;
-    width_ = o.width_;
-    height_ = o.height_;
-    visible_ = o.visible_;
-    enabled_ = o.enabled_;
-    pointer_ = o.pointer_;
-    changed();
+    reshape([&] {
+        left_ = o.left_;
+        top_ = o.top_;
+        width_ = o.width_;
+        height_ = o.height_;
+        visible_ = o.visible_;
+        enabled_ = o.enabled_;
+        pointer_ = o.pointer_;
+    });
 }
 
 }  // namespace rt

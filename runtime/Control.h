@@ -20,7 +20,16 @@ struct RectF {
     double x = 0, y = 0, w = 0, h = 0;
     bool contains(double px, double py) const { return px >= x && py >= y && px < x + w && py < y + h; }
     RectF intersected(const RectF& o) const;
+    // The smallest rectangle holding both (an empty one adds nothing).
+    RectF united(const RectF& o) const;
+    RectF adjusted(double dx1, double dy1, double dx2, double dy2) const {
+        return RectF{x + dx1, y + dy1, w - dx1 + dx2, h - dy1 + dy2};
+    }
     bool isEmpty() const { return w <= 0 || h <= 0; }
+    bool contains(const RectF& o) const {
+        return o.x >= x && o.y >= y && o.x + o.w <= x + w && o.y + o.h <= y + h;
+    }
+    bool operator==(const RectF&) const = default;
 };
 
 // Mouse handler: button (1 left, 2 right, 4 middle; 0 none on a move), shift (1 shift,
@@ -50,11 +59,11 @@ public:
     float Top() const { return top_; }
     float Width() const { return width_; }
     float Height() const { return height_; }
-    void setLeft(float v) { left_ = v; changed(); }
-    void setTop(float v) { top_ = v; changed(); }
-    virtual void setWidth(float v) { width_ = v; changed(); }
-    virtual void setHeight(float v) { height_ = v; changed(); }
-    void move(float left, float top) { left_ = left; top_ = top; changed(); }
+    void setLeft(float v) { reshape(left_, v); }
+    void setTop(float v) { reshape(top_, v); }
+    virtual void setWidth(float v) { reshape(width_, v); }
+    virtual void setHeight(float v) { reshape(height_, v); }
+    void move(float left, float top);
     void move(float left, float top, float width, float height);
 
     // The control's own flag; a control is seen only when it and all its containers are visible.
@@ -77,6 +86,12 @@ public:
 
     // The control's rectangle in its window's twips (its containers' scales applied).
     RectF windowRect() const;
+    // What the control paints over, in its window's twips: its rectangle, widened where an
+    // outline, a line's width or a picture reaches outside it; empty for what paints nothing.
+    virtual RectF drawnRect() const;
+    // What of it is seen now: the drawn rectangle clipped by its containers, empty when it or
+    // one of its containers is hidden.
+    RectF shownRect() const;
 
     // Bring to the front (0) or send to the back (1) of its container's drawing order.
     void ZOrder(int position = 0);
@@ -96,8 +111,37 @@ public:
     void detach() { attached_ = false; }
 
 protected:
-    // Marks the window for repainting.
+    // Tells the window what to repaint: what the control shows now. A change of its look calls
+    // it after the change; a change of its place or size through reshape(), which marks what
+    // it showed before and what it shows after.
     void changed() const;
+    // Tells the window to repaint that area of it (window twips).
+    void repaint(const RectF& twips) const;
+    template <class Change>
+    void reshape(Change change) {
+        changed();
+        change();
+        changed();
+    }
+    // One property of the place or of the look set; a value equal to the one it has (stored
+    // as given all the same: -0 stays -0) shows nothing new and marks nothing.
+    template <class T>
+    void reshape(T& field, T value) {
+        if (field == value) {
+            field = value;
+            return;
+        }
+        reshape([&] { field = value; });
+    }
+    template <class T>
+    void restyle(T& field, T value) {
+        const bool same = field == value;
+        field = value;
+        if (!same) changed();
+    }
+    // How far an outline or line of `widthPx` pixels reaches outside its geometry, in twips,
+    // with a pixel for antialiasing.
+    static double reachTwips(int widthPx);
 
     Kind kind_;
     Container* parent_;

@@ -10,20 +10,46 @@
 namespace rt {
 
 void Label::setCaption(std::string c) {
-    caption_ = std::move(c);
+    if (c != caption_) {
+        reshape([&] {
+            caption_ = std::move(c);
+            fit();
+        });
+        return;
+    }
+    // The same caption is fitted again (a width set since gives way to it), and only a size
+    // that changed repaints.
+    const RectF before = shownRect();
+    const float w = width_, h = height_;
     fit();
+    if (width_ == w && height_ == h) return;
+    repaint(before);
     changed();
 }
 
 void Label::setFont(Font f) {
-    font_ = std::move(f);
-    fit();
-    changed();
+    reshape([&] {
+        font_ = std::move(f);
+        fit();
+    });
 }
 
 void Label::setAutoSize(bool a) {
-    autoSize_ = a;
-    fit();
+    reshape([&] {
+        autoSize_ = a;
+        fit();
+    });
+}
+
+RectF Label::drawnRect() const {
+    if (caption_.empty() && transparent_) return RectF{};
+    constexpr double kSlack = 2 * kTwipsPerPixel;
+    RectF r = windowRect();
+    if (!autoSize_ && !caption_.empty() && window_) {  // a caption wider than the label spills right
+        const double wide = std::ceil(window_->app().text().widthPx(font_, caption_)) * kTwipsPerPixel;
+        r.w = std::max(r.w, wide);
+    }
+    return r.adjusted(-kSlack, -kSlack, kSlack, kSlack);
 }
 
 // An auto-sized label is as wide as its caption and as high as one line of its font, in
@@ -61,6 +87,7 @@ void Label::copyPropertiesFrom(const Control& other) {
         transparent_ = o->transparent_;
         autoSize_ = o->autoSize_;
     }
+    changed();
 }
 
 }  // namespace rt

@@ -28,13 +28,17 @@ public:
     const Font& font() const { return font_; }
     void setFont(Font f);
     Color ForeColor() const { return foreColor_; }
-    void setForeColor(Color c) { foreColor_ = c; changed(); }
+    void setForeColor(Color c) { restyle(foreColor_, c); }
     bool transparent() const { return transparent_; }
-    void setTransparent(bool t) { transparent_ = t; changed(); }
+    void setTransparent(bool t) { restyle(transparent_, t); }
     Color BackColor() const { return backColor_; }
-    void setBackColor(Color c) { backColor_ = c; changed(); }
+    void setBackColor(Color c) { restyle(backColor_, c); }
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool a);
+
+    // Its rectangle and two pixels around it: a caption's glyphs may reach a little outside
+    // the width measured for it, and further when the caption is wider than a fixed size.
+    RectF drawnRect() const override;
 
     bool property(std::string_view prop, Value& out) const override;
     std::vector<std::string> propertyNames() const override;

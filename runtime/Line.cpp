@@ -1,6 +1,20 @@
 #include "runtime/Line.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "runtime/Container.h"
+
 namespace rt {
+
+RectF Line::drawnRect() const {
+    if (!parent_) return RectF{};
+    const double ax = parent_->toWindowX(x1_), ay = parent_->toWindowY(y1_);
+    const double bx = parent_->toWindowX(x2_), by = parent_->toWindowY(y2_);
+    const double reach = reachTwips(std::max(1, borderWidth_));
+    const double l = std::min(ax, bx), t = std::min(ay, by);
+    return RectF{l - reach, t - reach, std::abs(ax - bx) + 2 * reach, std::abs(ay - by) + 2 * reach};
+}
 
 bool Line::property(std::string_view prop, Value& out) const {
     if (prop == "X1") out = Value::single(x1_);
@@ -28,6 +42,7 @@ void Line::copyPropertiesFrom(const Control& other) {
         borderWidth_ = o->borderWidth_;
         borderColor_ = o->borderColor_;
     }
+    changed();
 }
 
 }  // namespace rt

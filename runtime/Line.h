@@ -16,16 +16,18 @@ public:
     float Y1() const { return y1_; }
     float X2() const { return x2_; }
     float Y2() const { return y2_; }
-    void setX1(float v) { x1_ = v; changed(); }
-    void setY1(float v) { y1_ = v; changed(); }
-    void setX2(float v) { x2_ = v; changed(); }
-    void setY2(float v) { y2_ = v; changed(); }
+    void setX1(float v) { reshape(x1_, v); }
+    void setY1(float v) { reshape(y1_, v); }
+    void setX2(float v) { reshape(x2_, v); }
+    void setY2(float v) { reshape(y2_, v); }
     int BorderWidth() const { return borderWidth_; }
-    void setBorderWidth(int w) { borderWidth_ = w; changed(); }
+    void setBorderWidth(int w) { reshape(borderWidth_, w); }
     Color BorderColor() const { return borderColor_; }
-    void setBorderColor(Color c) { borderColor_ = c; changed(); }
+    void setBorderColor(Color c) { restyle(borderColor_, c); }
 
     bool takesMouse() const override { return false; }
+    // From one end to the other, widened by half the width (and a pixel) all round.
+    RectF drawnRect() const override;
     bool property(std::string_view prop, Value& out) const override;
     std::vector<std::string> propertyNames() const override;
     void copyPropertiesFrom(const Control& other) override;

@@ -5,13 +5,30 @@
 namespace rt {
 
 void PictureControl::setPicture(PictureRef p) {
-    picture_ = p;
+    float w = width_, h = height_;
     if (autoSize_ && !p.isNone() && parent_ && p.list->has(p.index)) {
         const PictureInfo& info = p.list->at(p.index);
-        width_ = static_cast<float>(parent_->twipsToUnitsX(info.width * kTwipsPerPixel));
-        height_ = static_cast<float>(parent_->twipsToUnitsY(info.height * kTwipsPerPixel));
+        w = static_cast<float>(parent_->twipsToUnitsX(info.width * kTwipsPerPixel));
+        h = static_cast<float>(parent_->twipsToUnitsY(info.height * kTwipsPerPixel));
     }
-    changed();
+    if (p == picture_ && w == width_ && h == height_) {
+        width_ = w;  // as computed (a -0 becomes 0), though nothing shows the difference
+        height_ = h;
+        return;
+    }
+    reshape([&] {
+        picture_ = p;
+        width_ = w;
+        height_ = h;
+    });
+}
+
+// One without a picture is a hit area that paints nothing.
+RectF PictureControl::drawnRect() const {
+    if (picture_.isNone() || !picture_.list->has(picture_.index)) return RectF{};
+    const RectF area = windowRect();
+    const PictureInfo& info = picture_.list->at(picture_.index);
+    return area.united(RectF{area.x, area.y, info.width * kTwipsPerPixel, info.height * kTwipsPerPixel});
 }
 
 bool PictureControl::property(std::string_view prop, Value& out) const {
@@ -34,6 +51,7 @@ void PictureControl::copyPropertiesFrom(const Control& other) {
         picture_ = o->picture_;
         autoSize_ = o->autoSize_;
     }
+    changed();
 }
 
 }  // namespace rt

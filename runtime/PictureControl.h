@@ -20,6 +20,9 @@ public:
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool a) { autoSize_ = a; }
 
+    // Its area, and the picture's where it reaches outside it (auto-size off); nothing when
+    // it has no picture.
+    RectF drawnRect() const override;
     bool property(std::string_view prop, Value& out) const override;
     std::vector<std::string> propertyNames() const override;
     void copyPropertiesFrom(const Control& other) override;

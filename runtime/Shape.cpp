@@ -2,6 +2,11 @@
 
 namespace rt {
 
+RectF Shape::drawnRect() const {
+    const double reach = reachTwips(borderWidth_);
+    return windowRect().adjusted(-reach, -reach, reach, reach);
+}
+
 bool Shape::property(std::string_view prop, Value& out) const {
     if (prop == "BorderWidth") out = Value::integer(borderWidth_);
     else if (prop == "BorderColor") out = Value::color(borderColor_);
@@ -26,6 +31,7 @@ void Shape::copyPropertiesFrom(const Control& other) {
         fillColor_ = o->fillColor_;
         filled_ = o->filled_;
     }
+    changed();
 }
 
 }  // namespace rt

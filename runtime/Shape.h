@@ -15,17 +15,19 @@ public:
         : Control(Kind::Shape, parent, std::move(name), index) {}
 
     Form form() const { return form_; }
-    void setForm(Form f) { form_ = f; changed(); }
+    void setForm(Form f) { restyle(form_, f); }
     int BorderWidth() const { return borderWidth_; }
-    void setBorderWidth(int w) { borderWidth_ = w; changed(); }
+    void setBorderWidth(int w) { reshape(borderWidth_, w); }
     Color BorderColor() const { return borderColor_; }
-    void setBorderColor(Color c) { borderColor_ = c; changed(); }
+    void setBorderColor(Color c) { restyle(borderColor_, c); }
     Color FillColor() const { return fillColor_; }
-    void setFillColor(Color c) { fillColor_ = c; changed(); }
+    void setFillColor(Color c) { restyle(fillColor_, c); }
     bool filled() const { return filled_; }
-    void setFilled(bool f) { filled_ = f; changed(); }
+    void setFilled(bool f) { restyle(filled_, f); }
 
     bool takesMouse() const override { return false; }
+    // Its rectangle with the outline, laid on its edge, reaching out by half its width.
+    RectF drawnRect() const override;
     bool property(std::string_view prop, Value& out) const override;
     std::vector<std::string> propertyNames() const override;
     void copyPropertiesFrom(const Control& other) override;

@@ -77,7 +77,11 @@ std::vector<Control*> Window::allControls() const {
 }
 
 void Window::invalidate() const {
-    if (onInvalidate) onInvalidate();
+    if (onInvalidate) onInvalidate(nullptr);
+}
+
+void Window::invalidate(const RectF& part) const {
+    if (onInvalidate) onInvalidate(&part);
 }
 
 void Window::notify() const {

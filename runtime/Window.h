@@ -48,9 +48,12 @@ public:
     Variables& vars() { return vars_; }
     const Variables& vars() const { return vars_; }
 
-    // The model changed: the binding repaints (merged into one repaint per frame).
+    // The model changed: the binding repaints the whole window, or only `part` of it (window
+    // twips), merging the parts it is told of into one repaint per frame. onInvalidate hears
+    // each part, or nullptr for the whole window.
     void invalidate() const;
-    std::function<void()> onInvalidate;
+    void invalidate(const RectF& part) const;
+    std::function<void(const RectF* part)> onInvalidate;
     // Caption, state or visibility changed.
     std::function<void()> onWindowChanged;
 

@@ -98,8 +98,8 @@ void MainFrame::bindFrame(frmMain& f) {
     for (size_t i = 0; i < panels_.size() && i < panels.size(); ++i) {
         if (i == 0)
             panels_[i]->setMinimumWidth(px(panels[i].minWidth));
-        else
-            panels_[i]->setFixedWidth(px(panels[i].width));
+        else  // a size fixed both ways: new text repaints the panel, not the whole bar's layout
+            panels_[i]->setFixedSize(px(panels[i].width), panels_[i]->sizeHint().height());
     }
     f.onWindowChanged = [this] { syncFrame(); };
     syncFrame();
@@ -116,7 +116,12 @@ void MainFrame::addInstrument(rt::Window& w) {
     inst.widget->setView(viewScale_, design_);
     instruments_[&w] = inst;
     WindowWidget* widget = inst.widget;
-    w.onInvalidate = [widget] { widget->requestRepaint(); };
+    w.onInvalidate = [widget](const rt::RectF* part) {
+        if (part)
+            widget->requestRepaint(*part);
+        else
+            widget->requestRepaint();
+    };
     w.onWindowChanged = [this, &w] { syncInstrument(w); };
     syncInstrument(w);
 }

@@ -57,7 +57,7 @@ double snappedViewScale(double scale, qreal dpr) {
 
 // Drawn in design pixels under a scaling of the painter: geometry, line and border widths and
 // label fonts all follow the view scale; pictures and dots are placed on whole device pixels.
-void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr, double scale) {
+void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr, double scale, const QRegion& area) {
     if (!(dpr > 0)) dpr = 1.0;
     const double z = snappedViewScale(scale, dpr);
     dpr_ = dpr * z;
@@ -65,10 +65,27 @@ void WindowPainter::paint(QPainter& p, const rt::Window& w, qreal dpr, double sc
     prefetchPictures(w);
     p.save();
     p.scale(z, z);
+    // The area is in the target's pixels; the painter may already be moved, and is now scaled.
+    const QTransform toWindow = p.worldTransform().inverted();
     const QRectF whole(0, 0, w.Width() / kTwips, w.Height() / kTwips);
     // What the target shows around the window (a centred view) is the window's background too.
-    const QRectF shown = whole.united(p.worldTransform().inverted().mapRect(QRectF(p.window())));
-    QRectF clip = p.hasClipping() ? p.clipBoundingRect().intersected(shown) : shown;
+    const QRectF shown = whole.united(toWindow.mapRect(QRectF(p.window())));
+    constexpr int kMaxPasses = 8;  // beyond that, one pass over their bounding rectangle
+    if (area.isEmpty())
+        paintPart(p, w, shown, shown);
+    else if (area.rectCount() > kMaxPasses)
+        paintPart(p, w, toWindow.mapRect(QRectF(area.boundingRect())), shown);
+    else
+        for (const QRect& r : area) paintPart(p, w, toWindow.mapRect(QRectF(r)), shown);
+    p.restore();
+}
+
+void WindowPainter::paintPart(QPainter& p, const rt::Window& w, const QRectF& part, const QRectF& shown) {
+    QRectF clip = p.hasClipping() ? p.clipBoundingRect().intersected(part) : part;
+    clip = clip.intersected(shown);
+    if (clip.isEmpty()) return;
+    p.save();
+    p.setClipRect(clip, Qt::IntersectClip);
     p.fillRect(clip, qcolor(w.BackColor().value_or(kDefaultBackColor)));
     drawPicture(p, cache_.picture(w.Picture(), dpr_), QPointF(0, 0));
     paintChildren(p, w, clip);
@@ -106,13 +123,12 @@ void WindowPainter::paintChildren(QPainter& p, const rt::Container& c, const QRe
                 paintContainer(p, static_cast<const rt::Container&>(*k), clip);
                 break;
             case rt::Control::Kind::Picture: {
-                const QRectF r = pixels(k->windowRect());
-                if (!r.intersects(clip)) break;
+                if (!pixels(k->drawnRect()).intersects(clip)) break;  // also: no picture
                 const auto& pc = static_cast<const rt::PictureControl&>(*k);
                 const QImage& img = cache_.picture(pc.Picture(), dpr_);
                 if (img.isNull()) break;
                 flushShapes(p);
-                drawPicture(p, img, r.topLeft());
+                drawPicture(p, img, pixels(k->windowRect()).topLeft());
                 break;
             }
             case rt::Control::Kind::Label:
@@ -120,6 +136,7 @@ void WindowPainter::paintChildren(QPainter& p, const rt::Container& c, const QRe
                 paintLabel(p, static_cast<const rt::Label&>(*k), clip);
                 break;
             case rt::Control::Kind::Line:
+                if (!pixels(k->drawnRect()).intersects(clip)) break;
                 flushShapes(p);
                 paintLine(p, static_cast<const rt::Line&>(*k));
                 break;
@@ -261,7 +278,7 @@ void WindowPainter::paintLine(QPainter& p, const rt::Line& l) {
 
 void WindowPainter::paintLabel(QPainter& p, const rt::Label& l, const QRectF& clip) {
     const QRectF r = pixels(l.windowRect());
-    if (!r.intersects(clip)) return;
+    if (!pixels(l.drawnRect()).intersects(clip)) return;
     if (!l.transparent()) p.fillRect(r, qcolor(l.BackColor()));
     if (l.Caption().empty()) return;
     p.setRenderHint(QPainter::TextAntialiasing, true);

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QRegion>
 #include <utility>
 #include <vector>
 
@@ -50,8 +51,11 @@ class WindowPainter {
 public:
     explicit WindowPainter(PictureCache& cache = sharedPictureCache());
 
-    // Paints at `scale` (snapped with snappedViewScale) from the painter's present origin.
-    void paint(QPainter& p, const rt::Window& w, qreal dpr, double scale = 1.0);
+    // Paints at `scale` (snapped with snappedViewScale) from the painter's present origin: the
+    // whole window, or only the part inside `area` (the target's pixels; empty: all of it), one
+    // pass per rectangle of the area, each clipped to it, so nothing outside it is filled or
+    // blended and what lies wholly outside it is skipped.
+    void paint(QPainter& p, const rt::Window& w, qreal dpr, double scale = 1.0, const QRegion& area = QRegion());
 
 private:
     struct ShapeStyle {
@@ -71,6 +75,7 @@ private:
     };
 
     void prefetchPictures(const rt::Window& w);
+    void paintPart(QPainter& p, const rt::Window& w, const QRectF& part, const QRectF& shown);
     void paintChildren(QPainter& p, const rt::Container& c, const QRectF& clip);
     void paintContainer(QPainter& p, const rt::Container& c, const QRectF& clip);
     void addShape(QPainter& p, const rt::Shape& s, const QRectF& clip);

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "runtime/Application.h"
@@ -22,6 +24,8 @@ WindowWidget::WindowWidget(rt::Window& model, CursorCache& cursors, PictureCache
     setMouseTracking(true);                 // moves without a button are events too
     setFocusPolicy(Qt::ClickFocus);         // so a focus taken away mid-press ends the press
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint covers every pixel
+    pacer_.setSingleShot(true);
+    QObject::connect(&pacer_, &QTimer::timeout, this, [this] { giveAll(); });
 }
 
 WindowWidget::~WindowWidget() = default;
@@ -87,17 +91,78 @@ int WindowWidget::shiftCode(Qt::KeyboardModifiers m) {
            (m & Qt::AltModifier ? 4 : 0);
 }
 
+// A hidden widget paints in full when shown: requests wait for nothing then.
 void WindowWidget::requestRepaint() {
-    if (repaintPending_ || !isVisible()) return;  // a hidden widget paints in full when shown
-    repaintPending_ = true;
+    if (!isVisible() || dirty_.whole()) return;
+    dirty_.addWhole();
+    pacer_.stop();
     update();
 }
 
-void WindowWidget::paintEvent(QPaintEvent*) {
-    repaintPending_ = false;
+// Repaints follow the screen's refresh. A part asked for within a frame of the last paint
+// waits: the first request once the frame is over (the next tick of a running spot) gives all
+// that waited to Qt, or else the pacer does half a frame later. So a spot moved every 10 ms
+// is painted at most once a frame (nothing more could be seen), with no timer of its own.
+// Once the frame is over, the first few parts of a turn go to Qt at once; the parts of a busy
+// turn (a recorded trace) wait for one update at its end.
+void WindowWidget::requestRepaint(const rt::RectF& part) {
+    if (!isVisible()) return;
+    const std::optional<rt::RectF> grown = dirty_.add(part);
+    if (!grown) return;
+    if (lastPaint_.isValid() && lastPaint_.elapsed() < frameMs_) {
+        if (!pacer_.isActive())
+            pacer_.start(std::max<int>(1, static_cast<int>(frameMs_ * 3 / 2 - lastPaint_.elapsed())));
+        return;
+    }
+    if (pacer_.isActive()) {
+        pacer_.stop();
+        giveAll();
+    } else if (++partsGiven_ <= kPartsGivenAtOnce) {
+        update(widgetArea(*grown));
+    } else if (!flushScheduled_) {
+        flushScheduled_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                flushScheduled_ = false;
+                giveAll();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+// Two pixels around a part: antialiased edges, and pictures and dots that land on the
+// nearest device pixel.
+QRect WindowWidget::widgetArea(const rt::RectF& part) const {
+    return widgetRectFor(part).adjusted(-2, -2, 2, 2).toAlignedRect().intersected(rect());
+}
+
+QRegion WindowWidget::pendingRepaint() const {
+    if (dirty_.whole()) return QRegion(rect());
+    QRegion region;
+    for (const rt::RectF& part : dirty_.parts()) region += widgetArea(part);
+    return region;
+}
+
+// A frame lasts as long as the screen shows one, less a millisecond for the ticks' jitter.
+void WindowWidget::followScreenRefresh() {
+    const qreal hz = screen() ? screen()->refreshRate() : 60.0;
+    frameMs_ = std::clamp(static_cast<int>(1000.0 / std::max<qreal>(hz, 1.0)) - 1, 1, 40);
+}
+
+void WindowWidget::giveAll() {
+    if (isVisible() && !dirty_.empty()) update(pendingRepaint());
+}
+
+void WindowWidget::paintEvent(QPaintEvent* e) {
+    lastPaint_.start();
+    if (!flushScheduled_ && !pacer_.isActive()) {  // all that was asked for is painted now
+        dirty_.clear();
+        partsGiven_ = 0;
+    }
     QPainter p(this);
     p.translate(viewOffset());
-    painter_.paint(p, model_, devicePixelRatioF(), viewScale());
+    painter_.paint(p, model_, devicePixelRatioF(), viewScale(), e->region());
 }
 
 void WindowWidget::press(QMouseEvent* e, bool doubleClick) {
@@ -156,7 +221,11 @@ void WindowWidget::hideEvent(QHideEvent* e) {
 }
 
 void WindowWidget::showEvent(QShowEvent* e) {
-    repaintPending_ = false;  // showing paints everything anyway
+    // Showing paints everything anyway; frames are as long as the screen's refresh.
+    dirty_.clear();
+    partsGiven_ = 0;
+    pacer_.stop();
+    followScreenRefresh();
     QWidget::showEvent(e);
     refreshCursor(true);  // the pointer is where it was over the window hidden just now
 }
@@ -170,6 +239,7 @@ bool WindowWidget::event(QEvent* e) {
         case QEvent::ScreenChangeInternal:
             cursorSet_ = false;  // the cursor pixels must follow the new ratio
             refreshCursor(true);
+            followScreenRefresh();
             update();
             break;
         default:

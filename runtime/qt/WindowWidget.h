@@ -2,12 +2,15 @@
 // The on-screen face of one instrument window: paints the model window, turns Qt's mouse input
 // into the model's pointer input (window twips, the model's button and shift codes), and shows the
 // cursor the model asks for under the pointer. Repaint requests of the model are merged into
-// one paint per frame.
+// one paint per frame, of only the parts that changed.
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include "runtime/Control.h"
 #include "runtime/PictureList.h"
+#include "runtime/qt/RepaintArea.h"
 #include "runtime/qt/WindowPainter.h"
 
 namespace rt {
@@ -25,8 +28,12 @@ public:
 
     rt::Window& model() const { return model_; }
 
-    // The model changed: schedule one repaint (many requests before it are one paint).
+    // The model changed: the whole window, or a part of it (window twips), is to be repainted.
+    // The parts asked for are merged, mapped to the widget and only they are repainted (and
+    // sent to the display): once the present turn of the event loop is over, and not more
+    // often than the screen shows frames.
     void requestRepaint();
+    void requestRepaint(const rt::RectF& part);
     // Shows the cursor the model wants at the pointer's present place: the last place a mouse
     // event gave (no round trip to the display server on every tick), or asked afresh.
     void refreshCursor(bool askPointer = false);
@@ -77,11 +84,22 @@ private:
     void press(QMouseEvent* e, bool doubleClick);
     void endCapture();
     void showCursorAt(QPointF px);
+    QRect widgetArea(const rt::RectF& part) const;
+    // The area of the widget (logical pixels) that the requests not yet painted repaint.
+    QRegion pendingRepaint() const;
+    void giveAll();
+    void followScreenRefresh();
 
     rt::Window& model_;
     CursorCache& cursors_;
     WindowPainter painter_;
-    bool repaintPending_ = false;
+    static constexpr int kPartsGivenAtOnce = 8;
+    RepaintArea dirty_;            // what is asked for since the last paint
+    int partsGiven_ = 0;           // parts of it given to update() one by one
+    bool flushScheduled_ = false;  // a busy turn's update is on its way
+    QElapsedTimer lastPaint_;
+    int frameMs_ = 15;  // the screen's frame in milliseconds (see followScreenRefresh)
+    QTimer pacer_;      // gives what waited for the frame to end, if no request does
     rt::PictureRef shownCursor_;
     qreal shownRatio_ = 0;
     bool cursorSet_ = false;

@@ -1,0 +1,185 @@
+// What the real frame repaints when the model changes a little: a running-spot tick, a level
+// ramp tick, a knob step and a second of the status-bar clock each repaint a small part of the
+// frame, and what the partial repaints leave on screen is what a full repaint paints.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTest>
+
+#include "runtime/VirtualClock.h"
+#include "runtime/qt/MainFrame.h"
+#include "runtime/qt/QtTextMeasurer.h"
+#include "runtime/qt/WindowWidget.h"
+#include "scope/Oscillo.h"
+#include "shell/Program.h"
+
+namespace {
+
+// Every paint of every widget, as an area of the frame.
+struct PaintLog : QObject {
+    QWidget* frame = nullptr;
+    QRegion painted;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (e->type() == QEvent::Paint && w && w->window() == frame)
+            painted += static_cast<QPaintEvent*>(e)->region().translated(w->mapTo(frame, QPoint(0, 0)));
+        return false;
+    }
+};
+
+qint64 areaOf(const QRegion& r) {
+    qint64 a = 0;
+    for (const QRect& x : r) a += qint64(x.width()) * x.height();
+    return a;
+}
+
+struct RunningScope {
+    rt::VirtualClock clock;
+    rtqt::QtTextMeasurer text;
+    Program program{clock, text};
+    std::unique_ptr<rtqt::MainFrame> frame;
+    Oscillo* scope = nullptr;
+    PaintLog log;
+
+    // The oscilloscope shown and switched on, CH1 at 2 V on 1 V/div.
+    RunningScope() {
+        program.app().setScreenSize(QGuiApplication::primaryScreen()->geometry().width(),
+                                    QGuiApplication::primaryScreen()->geometry().height());
+        frame = std::make_unique<rtqt::MainFrame>(program.app());
+        program.Main();
+        scope = &program.app().window<Oscillo>("Oscillo");
+        program.app().window("Chargedecharge").Hide();
+        scope->Show();
+        scope->Powerclick_Click();
+        program.code().NiveauY1 = 2;
+        scope->AfficheEcran();
+        settle();
+        log.frame = frame.get();
+        qApp->installEventFilter(&log);
+    }
+    ~RunningScope() { qApp->removeEventFilter(&log); }
+
+    static void settle() { QTest::qWait(60); }  // a paint waits a frame at most
+    // The share of the frame repainted by what `step` changes.
+    double repaintedShare(const std::function<void()>& step) {
+        settle();
+        log.painted = QRegion();
+        step();
+        settle();
+        return double(areaOf(log.painted)) / (double(frame->width()) * frame->height());
+    }
+    void slowTimeBase() {
+        scope->CranBalay = 4;
+        program.code().TempsDiv = scope->ValBalay[3];  // 20 ms/div: a spot every 10 ms
+        scope->AfficheEcran();
+    }
+    QImage shown() {
+        rtqt::WindowWidget* w = frame->widgetFor(*scope);
+        const QPoint at = w->mapTo(frame.get(), QPoint(0, 0));
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(frame->winId())
+            .toImage()
+            .copy(QRect(at, w->size()));
+    }
+};
+
+TEST(Repaint, SmallChangesRepaintASmallPartOfTheFrame) {
+    RunningScope s;
+    ASSERT_TRUE(s.frame->widgetFor(*s.scope)->isVisible());
+    s.slowTimeBase();
+    using std::chrono::milliseconds;
+    const double spot = s.repaintedShare([&] { s.clock.advance(milliseconds(10)); });
+    EXPECT_GT(spot, 0.0);
+    EXPECT_LT(spot, 0.01);
+
+    // CH1 ramps on 1 ms/div: its line moves up, across the screen.
+    s.repaintedShare([&] {
+        s.scope->Timer7.setEnabled(false);
+        s.scope->CranBalay = 8;
+        s.program.code().TempsDiv = 1;
+        s.scope->AfficheEcran();
+        s.scope->LanceRampe(5000, rt::False, 2, 5, 1);
+    });
+    const double ramp = s.repaintedShare([&] { s.clock.advance(milliseconds(100)); });
+    EXPECT_GT(ramp, 0.0);
+    EXPECT_LT(ramp, 0.04);
+
+    // One step of TIME/DIV: the knob's picture.
+    s.scope->Timer8.setEnabled(false);
+    const auto& hit = s.scope->Tdivcontrol;
+    s.scope->Tdivcontrol_MouseDown(1, 0, hit.Width() / 4, hit.Height() / 2);
+    const double knob = s.repaintedShare([&] { s.clock.advance(milliseconds(200)); });
+    s.scope->Tdivcontrol_MouseUp(1, 0, hit.Width() / 4, hit.Height() / 2);
+    EXPECT_EQ(s.scope->CranBalay, 7);
+    EXPECT_GT(knob, 0.0);
+    EXPECT_LT(knob, 0.05);
+
+    // A second of the status-bar clock: at most its time panel (and the date's at midnight).
+    const double second = s.repaintedShare([] { QTest::qWait(1100); });
+    const QLabel* date = s.frame->panel(2);
+    const QLabel* time = s.frame->panel(3);
+    EXPECT_LE(second * s.frame->width() * s.frame->height(),
+              double(time->width()) * time->height() + double(date->width()) * date->height());
+}
+
+// Dots recorded, removed, a spot run, a ramp moving the spot then the line, knob steps: after
+// the partial repaints the screen holds exactly what one repaint of the whole window paints.
+TEST(Repaint, PartialRepaintsLeaveWhatAFullRepaintPaints) {
+    RunningScope s;
+    using std::chrono::milliseconds;
+    engine::Code& code = s.program.code();
+    code.Egene = 5;
+    code.Rdec = 1000;
+    code.Cdec = 0.000001;
+    code.MasseY1 = code.MasseY2 = rt::False;
+    code.ModeCH1 = code.ModeCH2 = code.ModeDual = rt::True;
+    code.SigneY2 = -1;
+    s.scope->PointMasse = 2;
+    s.scope->PointY1 = 1;
+    s.scope->PointY2 = 3;
+    code.ModeStor = rt::True;
+    code.PretStor = rt::True;
+    s.scope->CalculCharge();  // two channels of recorded dots
+    RunningScope::settle();
+    s.scope->EffaceTrace();
+    code.ModeStor = code.PretStor = code.Memorise = rt::False;
+    s.slowTimeBase();
+    for (int i = 0; i < 7; ++i) {
+        s.clock.advance(milliseconds(10));
+        QTest::qWait(7);  // some ticks are painted, some wait for the frame
+    }
+    s.scope->LanceRampe(500, rt::False, 0, 3, 2);
+    s.clock.advance(milliseconds(300));
+    QTest::qWait(20);
+    // On 1 ms/div the ramp moves CH2's line.
+    s.scope->Timer7.setEnabled(false);
+    s.scope->CranBalay = 8;
+    code.TempsDiv = 1;
+    s.scope->AfficheEcran();
+    QTest::qWait(20);
+    s.clock.advance(milliseconds(200));
+    const auto& hit = s.scope->SV1control;
+    s.scope->SV1control_MouseDown(1, 0, hit.Width() * 3 / 4, hit.Height() / 2);
+    s.clock.advance(milliseconds(400));
+    s.scope->SV1control_MouseUp(1, 0, hit.Width() * 3 / 4, hit.Height() / 2);
+    RunningScope::settle();
+    const QImage partial = s.shown();
+
+    s.frame->widgetFor(*s.scope)->update();
+    RunningScope::settle();
+    const QImage full = s.shown();
+    ASSERT_FALSE(full.isNull());
+    ASSERT_EQ(partial.size(), full.size());
+    QRect wrong;
+    for (int y = 0; y < full.height(); ++y)
+        for (int x = 0; x < full.width(); ++x)
+            if (partial.pixel(x, y) != full.pixel(x, y)) wrong |= QRect(x, y, 1, 1);
+    EXPECT_TRUE(wrong.isEmpty()) << "stale pixels in " << wrong.x() << "," << wrong.y() << " "
+                                 << wrong.width() << "x" << wrong.height();
+}
+
+}  // namespace
