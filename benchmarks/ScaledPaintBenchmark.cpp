@@ -12,12 +12,9 @@
 #include <chrono>
 #include <vector>
 
-#include "runtime/VirtualClock.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "benchmarks/Practical.h"
 #include "runtime/qt/WindowPainter.h"
-#include "scope/Oscillo.h"
 #include "shell/DesignArea.h"
-#include "shell/Program.h"
 
 namespace {
 
@@ -48,36 +45,11 @@ void paintWindow(rtqt::WindowPainter& painter, QPainter& p, const rt::Window& w,
     painter.paint(p, w, dpr, view.z);
 }
 
-// The program with the oscilloscope maximised into the target and a two-channel record laid:
-// E = 5 V, R = 1 kohm, C = 1 uF at 1 ms/div; ground on A, CH1 on D, CH2 on B.
-struct RecordedScope {
-    rt::VirtualClock clock;
-    rtqt::QtTextMeasurer text;
-    Program program{clock, text};
-    Oscillo* scope = nullptr;
-
-    explicit RecordedScope(QSizeF windowPx) {
-        program.Main();
-        program.app().mdiClientArea = [windowPx] {
-            return rt::RectF{0, 0, windowPx.width() * kTw, windowPx.height() * kTw};
-        };
-        engine::Code& code = program.code();
-        code.Egene = 5;
-        code.Rdec = 1000;
-        code.Cdec = 0.000001;
-        scope = &program.app().window<Oscillo>("Oscillo");
-        scope->Show();
-        scope->setWindowState(rt::WindowState::Maximized);
-        scope->PowerOn = rt::True;
-        code.MasseY1 = code.MasseY2 = rt::False;
-        code.ModeCH1 = code.ModeCH2 = code.ModeDual = rt::True;
-        code.SigneY2 = -1;
-        scope->PointMasse = 2;
-        scope->PointY1 = 1;
-        scope->PointY2 = 3;
-        code.ModeStor = rt::True;
-        code.PretStor = rt::True;
-        scope->CalculCharge();
+// The oscilloscope maximised into a window of `windowPx` with a two-channel record laid.
+struct RecordedScope : Practical {
+    explicit RecordedScope(QSizeF windowPx)
+        : Practical([windowPx] { return rt::RectF{0, 0, windowPx.width() * kTw, windowPx.height() * kTw}; }) {
+        record();
     }
     int dots() const { return scope->faisceau1.Count() + scope->faisceau2.Count() - 2; }
 };

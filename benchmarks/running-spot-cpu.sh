@@ -4,7 +4,7 @@
 # opened and switched on, TIME/DIV turned from 1 ms to 20 ms/div, where the spot moves every
 # 10 ms). Then it samples the whole-process CPU time (user + system, from /proc/PID/stat) of
 # the program and of the X server over RUNS windows of SECONDS each and prints each window's
-# shares of one core and their medians.
+# shares of one core and their medians, and the program's peak resident memory.
 #
 # usage: benchmarks/running-spot-cpu.sh [RUNS [SECONDS]]
 # environment: SIZE (default 1920x1080), QT_SCALE_FACTOR (passed on), SHOT=FILE.png (a
@@ -95,3 +95,4 @@ for _ in $(seq "$runs"); do
 done
 med() { printf '%s' "$shares" | awk -v c="$1" '{ print $c }' | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 echo "median over $runs x ${seconds}s at $size: program $(med 1) %, X server $(med 2) %"
+echo "peak resident memory of the program: $(awk '/^VmHWM:/ { printf "%.1f MB", $2 / 1024 }' "/proc/$vpid/status")"

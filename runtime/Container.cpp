@@ -53,24 +53,9 @@ void Container::raise(Control* c, bool toFront) {
     repaint(c->shownRect());
 }
 
-// A picture's size becomes the container's (a window keeps its own size).
+// A picture's size becomes the container's unless AutoSize is off (a window keeps its own size).
 void Container::setPicture(PictureRef p) {
-    float w = width_, h = height_;
-    if (autoSize_ && !p.isNone() && parent_ && p.list->has(p.index)) {
-        const PictureInfo& info = p.list->at(p.index);
-        w = static_cast<float>(parent_->twipsToUnitsX(info.width * kTwipsPerPixel));
-        h = static_cast<float>(parent_->twipsToUnitsY(info.height * kTwipsPerPixel));
-    }
-    if (p == picture_ && w == width_ && h == height_) {
-        width_ = w;  // as computed (a -0 becomes 0), though nothing shows the difference
-        height_ = h;
-        return;
-    }
-    reshape([&] {
-        picture_ = p;
-        width_ = w;
-        height_ = h;
-    });
+    setSizedPicture(picture_, p, autoSize_);
 }
 
 double Container::widthTwips() const { return parent_ ? width_ * parent_->twipsPerUnitX() : width_; }

@@ -149,4 +149,23 @@ void Control::copyPropertiesFrom(const Control& o) {
     });
 }
 
+void Control::setSizedPicture(PictureRef& slot, PictureRef p, bool autoSize) {
+    float w = width_, h = height_;
+    if (autoSize && !p.isNone() && parent_ && p.list->has(p.index)) {
+        const PictureInfo& info = p.list->at(p.index);
+        w = static_cast<float>(parent_->twipsToUnitsX(info.width * kTwipsPerPixel));
+        h = static_cast<float>(parent_->twipsToUnitsY(info.height * kTwipsPerPixel));
+    }
+    if (p == slot && w == width_ && h == height_) {
+        width_ = w;  // as computed (a -0 becomes 0), though nothing shows the difference
+        height_ = h;
+        return;
+    }
+    reshape([&] {
+        slot = p;
+        width_ = w;
+        height_ = h;
+    });
+}
+
 }  // namespace rt

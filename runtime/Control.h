@@ -133,6 +133,9 @@ protected:
         }
         reshape([&] { field = value; });
     }
+    // Shows picture `p` from `slot` (a picture control's or a container's); with `autoSize` the
+    // control takes the picture's size, in its container's units.
+    void setSizedPicture(PictureRef& slot, PictureRef p, bool autoSize);
     template <class T>
     void restyle(T& field, T value) {
         const bool same = field == value;

@@ -1,55 +1,8 @@
 // The program: the model of the practical shown in a Qt main frame, ticking in real time.
-// It takes no command line and reads no files; its icon is painted in-process by the art code.
+// It takes no command line and reads no files.
 
-#include <QApplication>
-#include <QIcon>
-#include <QLocale>
-#include <QScreen>
-
-#include "art/IconArt.h"
-#include "runtime/qt/MainFrame.h"
-#include "runtime/qt/QtClock.h"
-#include "runtime/qt/QtTextMeasurer.h"
-#include "shell/Program.h"
-
-namespace {
-
-// The user's decimal separator, as one character (a point when it is not plain ASCII).
-char localeDecimalSeparator() {
-    const QString dp = QLocale::system().decimalPoint();
-    if (dp.size() == 1 && dp.at(0).unicode() < 0x80) return static_cast<char>(dp.at(0).unicode());
-    return '.';
-}
-
-}  // namespace
+#include "runtime/qt/RunProgram.h"
 
 int main(int argc, char** argv) {
-    // On X11 the window's image goes to the display server through the socket, not through a
-    // shared-memory segment: with shared memory Qt waits on a round trip to the server before
-    // every paint (the segment must be free again), which for the small repaints of a moving
-    // spot, 50 or 60 a second, costs more than sending their few pixels.
-    qputenv("QT_XCB_NO_MITSHM", "1");
-    QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vorlinde"));
-    // The launcher entry's name (without ".desktop"): task bars match the window to it and take
-    // its icon; the window icon covers the desktops that read the window's own.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VORLINDE_APP_ID));
-    QApplication::setWindowIcon(art::appIcon());
-
-    rtqt::QtClock clock;
-    rtqt::QtTextMeasurer text;
-    Program program(clock, text);
-    rt::Application& app = program.app();
-    app.setDecimalSeparator(localeDecimalSeparator());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize s = screen->geometry().size();
-        app.setScreenSize(s.width(), s.height());
-    }
-
-    rtqt::MainFrame frame(app);
-    clock.afterTick = [&frame] { frame.refreshCursors(); };
-    program.Main();
-    const int rc = QApplication::exec();
-    clock.afterTick = nullptr;
-    return rc;
+    return rtqt::runProgram(argc, argv);
 }
