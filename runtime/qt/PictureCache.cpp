@@ -10,6 +10,26 @@
 
 namespace rtqt {
 
+namespace {
+
+// A picture painted for the cache. One that covers every pixel of its rectangle is kept without
+// its alpha channel: drawing it is then a plain copy, not a blend (the panels fill most of the
+// screen, and a blend of them costs several times a copy on a large screen).
+QImage painted(const rt::PictureList& list, int index, int ratio) {
+    QImage img = art::paintPicture(list.name(), index, ratio / 100.0);
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(row[x]) != 255) return img;
+    }
+    const qreal dpr = img.devicePixelRatio();
+    img = std::move(img).convertToFormat(QImage::Format_RGB32);
+    img.setDevicePixelRatio(dpr);
+    return img;
+}
+
+}  // namespace
+
 int PictureCache::ratioKey(qreal dpr) {
     return static_cast<int>(std::lround(dpr * 100.0));
 }
@@ -27,7 +47,7 @@ const QImage& PictureCache::picture(rt::PictureRef ref, qreal dpr) {
     useRatio(key.ratio);
     auto it = images_.find(key);
     if (it == images_.end())
-        it = images_.emplace(key, art::paintPicture(ref.list->name(), ref.index, key.ratio / 100.0)).first;
+        it = images_.emplace(key, painted(*ref.list, ref.index, key.ratio)).first;
     return it->second;
 }
 
@@ -43,11 +63,11 @@ void PictureCache::prefetch(const std::vector<rt::PictureRef>& refs, qreal dpr) 
             todo.push_back(key);
     }
     if (todo.empty()) return;
-    std::vector<QImage> painted(todo.size());
+    std::vector<QImage> images(todo.size());
     std::atomic<size_t> next{0};
     auto work = [&] {
         for (size_t i = next++; i < todo.size(); i = next++)
-            painted[i] = art::paintPicture(todo[i].list->name(), todo[i].index, ratio / 100.0);
+            images[i] = painted(*todo[i].list, todo[i].index, ratio);
     };
     const size_t helpers =
         std::min<size_t>(todo.size() - 1, std::max(1u, std::thread::hardware_concurrency()) - 1);
@@ -55,7 +75,7 @@ void PictureCache::prefetch(const std::vector<rt::PictureRef>& refs, qreal dpr) 
     for (size_t i = 0; i < std::min<size_t>(helpers, 3); ++i) threads.emplace_back(work);
     work();
     for (std::thread& t : threads) t.join();
-    for (size_t i = 0; i < todo.size(); ++i) images_.emplace(todo[i], std::move(painted[i]));
+    for (size_t i = 0; i < todo.size(); ++i) images_.emplace(todo[i], std::move(images[i]));
 }
 
 void PictureCache::useRatio(int ratio) {

@@ -86,8 +86,24 @@ void WindowPainter::paintPart(QPainter& p, const rt::Window& w, const QRectF& pa
     if (clip.isEmpty()) return;
     p.save();
     p.setClipRect(clip, Qt::IntersectClip);
-    p.fillRect(clip, qcolor(w.BackColor().value_or(kDefaultBackColor)));
-    drawPicture(p, cache_.picture(w.Picture(), dpr_), QPointF(0, 0));
+    // The back colour shows only where no opaque window picture covers it.
+    const QImage& picture = cache_.picture(w.Picture(), dpr_);
+    const QColor back = qcolor(w.BackColor().value_or(kDefaultBackColor));
+    if (!picture.isNull() && !picture.hasAlphaChannel()) {
+        const QRectF covered(QPointF(0, 0), QSizeF(picture.size()) / dpr_);
+        const QRectF inside = clip.intersected(covered);
+        if (inside.isEmpty()) {
+            p.fillRect(clip, back);
+        } else {  // the bands of the clip above, below, left and right of the picture
+            p.fillRect(QRectF(clip.left(), clip.top(), clip.width(), inside.top() - clip.top()), back);
+            p.fillRect(QRectF(clip.left(), inside.bottom(), clip.width(), clip.bottom() - inside.bottom()), back);
+            p.fillRect(QRectF(clip.left(), inside.top(), inside.left() - clip.left(), inside.height()), back);
+            p.fillRect(QRectF(inside.right(), inside.top(), clip.right() - inside.right(), inside.height()), back);
+        }
+    } else {
+        p.fillRect(clip, back);
+    }
+    drawPicture(p, picture, QPointF(0, 0));
     paintChildren(p, w, clip);
     flushShapes(p);
     p.restore();
