@@ -63,42 +63,7 @@ inline qreal devicePixelRatio(const QPainter& p) {
 
 // Grey granite: speckles of dark, light and rosy grains on a mottled grey. Computed per device
 // pixel from logical coordinates, so it looks the same at every ratio. `tone` shifts the grey.
-inline QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int tone = 0) {
-    const int w = std::max(1, static_cast<int>(std::ceil(logical.width() * dpr)));
-    const int h = std::max(1, static_cast<int>(std::ceil(logical.height() * dpr)));
-    QImage img(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const double lx = (x + 0.5) / dpr, ly = (y + 0.5) / dpr;
-            const double mottle =
-                0.6 * valueNoise(lx / 9.0, ly / 9.0, seed) + 0.4 * valueNoise(lx / 3.2, ly / 3.2, seed + 1);
-            double v = 138 + tone + (mottle - 0.5) * 30;
-            double r = v, g = v, b = v + 4;
-            const double grain = valueNoise((0.8 * lx + 0.6 * ly) / 1.7, (0.8 * ly - 0.6 * lx) / 1.7,
-                                            seed + 2);  // turned grid
-            const double kind = noise01(static_cast<int>(std::floor(lx / 2.2)),
-                                        static_cast<int>(std::floor(ly / 2.2)), seed + 3);
-            if (grain > 0.80) {  // dark grains
-                const double k = std::min(1.0, (grain - 0.80) / 0.10) * (kind < 0.5 ? 0.8 : 0.55);
-                r += (62 - r) * k;
-                g += (62 - g) * k;
-                b += (68 - b) * k;
-            } else if (grain < 0.15) {  // light or rosy grains
-                const double k = std::min(1.0, (0.15 - grain) / 0.09) * 0.75;
-                const bool rosy = kind < 0.3;
-                r += ((rosy ? 190 : 212) - r) * k;
-                g += ((rosy ? 164 : 212) - g) * k;
-                b += ((rosy ? 156 : 216) - b) * k;
-            }
-            const double fine = (noise01(x, y, seed + 4) - 0.5) * 5;  // film grain
-            auto c = [&](double t) { return std::clamp(static_cast<int>(t + fine), 0, 255); };
-            line[x] = qRgb(c(r), c(g), c(b));
-        }
-    }
-    img.setDevicePixelRatio(dpr);
-    return img;
-}
+QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int tone = 0);
 
 // Granite clipped to a shape.
 inline void fillGranite(QPainter& p, const QPainterPath& shape, uint32_t seed, int tone = 0) {
