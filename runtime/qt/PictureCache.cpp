@@ -63,6 +63,13 @@ void PictureCache::prefetch(const std::vector<rt::PictureRef>& refs, qreal dpr) 
             todo.push_back(key);
     }
     if (todo.empty()) return;
+    // The largest first: the threads finish together rather than one of them starting on a
+    // panel while the others have nothing left.
+    const auto area = [](const Key& k) {
+        const rt::PictureInfo& info = k.list->at(k.index);
+        return static_cast<long>(info.width) * info.height;
+    };
+    std::stable_sort(todo.begin(), todo.end(), [&](const Key& a, const Key& b) { return area(a) > area(b); });
     std::vector<QImage> images(todo.size());
     std::atomic<size_t> next{0};
     auto work = [&] {

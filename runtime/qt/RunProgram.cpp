@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "art/IconArt.h"
+#include "runtime/qt/ImageHeap.h"
 #include "runtime/qt/MainFrame.h"
 #include "runtime/qt/QtClock.h"
 #include "runtime/qt/QtTextMeasurer.h"
@@ -48,6 +49,7 @@ private:
 }  // namespace
 
 int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFrame) {
+    rtqt::prepareHeapForImages();
     // On X11 the window's image goes to the display server through the socket, not through a
     // shared-memory segment: with shared memory Qt waits on a round trip to the server before
     // every paint (the segment must be free again), which for the small repaints of a moving
@@ -58,7 +60,6 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     // The launcher entry's name (without ".desktop"): task bars match the window to it and take
     // its icon; the window icon covers the desktops that read the window's own.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLINDE_APP_ID));
-    QApplication::setWindowIcon(art::appIcon());
 
     rtqt::QtClock clock;
     rtqt::QtTextMeasurer text;
@@ -70,9 +71,13 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
         app.setScreenSize(s.width(), s.height());
     }
 
-    const bool watchFirstFrame = static_cast<bool>(afterFirstFrame);
-    FirstFrameWatch watch(std::move(afterFirstFrame));
-    if (watchFirstFrame) qapp.installEventFilter(&watch);
+    // The window icon (seven sizes painted, then sent to the display) waits until the
+    // instruments are on the screen: nothing shows it before.
+    FirstFrameWatch watch([then = std::move(afterFirstFrame)] {
+        if (then) then();
+        QApplication::setWindowIcon(art::appIcon());
+    });
+    qapp.installEventFilter(&watch);
     rtqt::MainFrame frame(app);
     clock.afterTick = [&frame] { frame.refreshCursors(); };
     program.Main();
