@@ -14,6 +14,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Window.h"
+#include "runtime/qt/QtClock.h"
 #include "runtime/qt/WindowWidget.h"
 #include "shell/DesignArea.h"
 #include "shell/frmMain.h"
@@ -68,6 +69,10 @@ MainFrame::MainFrame(rt::Application& app)
 
 MainFrame::~MainFrame() {
     // The model outlives the widgets: it must not call into them any more.
+    if (clock_) {
+        clock_->beforeTick = nullptr;
+        clock_->afterTick = nullptr;
+    }
     app_.onWindowCreated = nullptr;
     if (frame_) {
         frame_->onWindowChanged = nullptr;
@@ -288,6 +293,20 @@ QLabel* MainFrame::panel(int n) const {
 void MainFrame::refreshCursors() {
     for (const auto& [w, inst] : instruments_)
         if (inst.shown) inst.widget->timerTicked();
+}
+
+// A running spot ticks a hundred times a second. Asking Qt for an update posts an event, which
+// wakes the event loop once more for each paint; the repaint made at the end of the tick
+// paints the same area with no event and no second wake.
+void MainFrame::followClock(QtClock& clock) {
+    clock_ = &clock;
+    clock.beforeTick = [this] {
+        for (const auto& [w, inst] : instruments_) inst.widget->holdRepaints();
+    };
+    clock.afterTick = [this] {
+        refreshCursors();
+        for (const auto& [w, inst] : instruments_) inst.widget->releaseRepaints();
+    };
 }
 
 }  // namespace rtqt

@@ -28,6 +28,7 @@ class Window;
 
 namespace rtqt {
 
+class QtClock;
 class WindowWidget;
 
 class MainFrame : public QMainWindow {
@@ -56,6 +57,11 @@ public:
     // window shows the cursor its model wants now.
     void refreshCursors();
 
+    // Follows the clock's ticks until the frame is destroyed: what a tick changes is painted
+    // once the tick is over, in one repaint made there and then, and the cursors are brought
+    // up to date.
+    void followClock(QtClock& clock);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     bool event(QEvent* e) override;
@@ -82,6 +88,7 @@ private:
     void updateClock();
 
     rt::Application& app_;
+    QtClock* clock_ = nullptr;
     frmMain* frame_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     std::array<QLabel*, 3> panels_{};

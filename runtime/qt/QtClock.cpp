@@ -19,6 +19,7 @@ QTimer& QtClock::timerFor(rt::Timer& t) {
     // The model timer outlives its ticks: a timer being destroyed while enabled stops itself
     // first, and a stopped Qt timer never fires.
     QObject::connect(q.get(), &QTimer::timeout, q.get(), [this, tp = &t] {
+        if (beforeTick) beforeTick();
         tp->fire();
         if (afterTick) afterTick();
     });

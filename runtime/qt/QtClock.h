@@ -24,7 +24,9 @@ public:
     // Whether the model timer is counting.
     bool running(const rt::Timer& t) const;
 
-    // Runs after every tick (the binding refreshes what a tick may have changed, the cursor).
+    // Run before and after every tick (the binding gathers what a tick changes, paints it and
+    // refreshes the cursor).
+    std::function<void()> beforeTick;
     std::function<void()> afterTick;
 
 private:

@@ -79,9 +79,7 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     });
     qapp.installEventFilter(&watch);
     rtqt::MainFrame frame(app);
-    clock.afterTick = [&frame] { frame.refreshCursors(); };
+    frame.followClock(clock);
     program.Main();
-    const int rc = QApplication::exec();
-    clock.afterTick = nullptr;
-    return rc;
+    return QApplication::exec();
 }

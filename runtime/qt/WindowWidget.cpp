@@ -96,7 +96,7 @@ void WindowWidget::requestRepaint() {
     if (!isVisible() || dirty_.whole()) return;
     dirty_.addWhole();
     pacer_.stop();
-    update();
+    give(rect());
 }
 
 // Repaints follow the screen's refresh. A part asked for within a frame of the last paint
@@ -118,7 +118,9 @@ void WindowWidget::requestRepaint(const rt::RectF& part) {
         pacer_.stop();
         giveAll();
     } else if (++partsGiven_ <= kPartsGivenAtOnce) {
-        update(widgetArea(*grown));
+        give(widgetArea(*grown));
+    } else if (holding_) {
+        giveAllOnRelease_ = true;
     } else if (!flushScheduled_) {
         flushScheduled_ = true;
         QMetaObject::invokeMethod(
@@ -151,7 +153,26 @@ void WindowWidget::followScreenRefresh() {
 }
 
 void WindowWidget::giveAll() {
-    if (isVisible() && !dirty_.empty()) update(pendingRepaint());
+    if (isVisible() && !dirty_.empty()) give(pendingRepaint());
+}
+
+void WindowWidget::give(const QRegion& area) {
+    if (holding_)
+        held_ += area;
+    else
+        update(area);
+}
+
+void WindowWidget::holdRepaints() {
+    holding_ = true;
+}
+
+void WindowWidget::releaseRepaints() {
+    if (!holding_) return;
+    holding_ = false;
+    if (std::exchange(giveAllOnRelease_, false) && !dirty_.empty()) held_ += pendingRepaint();
+    const QRegion area = std::exchange(held_, QRegion());
+    if (!area.isEmpty() && isVisible()) repaint(area);
 }
 
 void WindowWidget::paintEvent(QPaintEvent* e) {

@@ -34,6 +34,10 @@ public:
     // often than the screen shows frames.
     void requestRepaint();
     void requestRepaint(const rt::RectF& part);
+    // While held, the areas given to Qt are gathered instead; the release repaints them at
+    // once, without going through the event loop.
+    void holdRepaints();
+    void releaseRepaints();
     // Shows the cursor the model wants at the pointer's present place: the last place a mouse
     // event gave (no round trip to the display server on every tick), or asked afresh.
     void refreshCursor(bool askPointer = false);
@@ -88,6 +92,7 @@ private:
     // The area of the widget (logical pixels) that the requests not yet painted repaint.
     QRegion pendingRepaint() const;
     void giveAll();
+    void give(const QRegion& area);
     void followScreenRefresh();
 
     rt::Window& model_;
@@ -97,6 +102,9 @@ private:
     RepaintArea dirty_;            // what is asked for since the last paint
     int partsGiven_ = 0;           // parts of it given to update() one by one
     bool flushScheduled_ = false;  // a busy turn's update is on its way
+    bool holding_ = false;         // see holdRepaints
+    bool giveAllOnRelease_ = false;
+    QRegion held_;
     QElapsedTimer lastPaint_;
     int frameMs_ = 15;  // the screen's frame in milliseconds (see followScreenRefresh)
     QTimer pacer_;      // gives what waited for the frame to end, if no request does

@@ -96,6 +96,18 @@ TEST(Repaint, SmallChangesRepaintASmallPartOfTheFrame) {
     EXPECT_GT(spot, 0.0);
     EXPECT_LT(spot, 0.01);
 
+    // The program's clock holds a tick's repaints and paints them when the tick ends, at once.
+    rtqt::WindowWidget* widget = s.frame->widgetFor(*s.scope);
+    const double held = s.repaintedShare([&] {
+        widget->holdRepaints();
+        s.clock.advance(milliseconds(10));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(s.log.painted.isEmpty());
+        widget->releaseRepaints();
+        EXPECT_FALSE(s.log.painted.isEmpty());
+    });
+    EXPECT_LT(held, 0.01);
+
     // CH1 ramps on 1 ms/div: its line moves up, across the screen.
     s.repaintedShare([&] {
         s.scope->Timer7.setEnabled(false);
@@ -148,8 +160,11 @@ TEST(Repaint, PartialRepaintsLeaveWhatAFullRepaintPaints) {
     s.scope->EffaceTrace();
     code.ModeStor = code.PretStor = code.Memorise = rt::False;
     s.slowTimeBase();
-    for (int i = 0; i < 7; ++i) {
+    rtqt::WindowWidget* widget = s.frame->widgetFor(*s.scope);
+    for (int i = 0; i < 7; ++i) {  // held as the program's clock holds them
+        widget->holdRepaints();
         s.clock.advance(milliseconds(10));
+        widget->releaseRepaints();
         QTest::qWait(7);  // some ticks are painted, some wait for the frame
     }
     s.scope->LanceRampe(500, rt::False, 0, 3, 2);

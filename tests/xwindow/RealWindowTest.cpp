@@ -237,7 +237,7 @@ int main(int argc, char** argv) {
     program.app().setScreenSize(screen.width(), screen.height());
     program.app().setDecimalSeparator(',');
     rtqt::MainFrame frame(program.app());
-    clock.afterTick = [&frame] { frame.refreshCursors(); };
+    frame.followClock(clock);
     program.Main();
     Hand::pause(1500);
     Hand hand(program, frame);
@@ -253,10 +253,8 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         QGuiApplication::primaryScreen()->grabWindow(0).save(out + "/failure.png");
         std::cout << "FAIL: " << e.what() << "\n0 passed, 1 failed" << std::endl;
-        clock.afterTick = nullptr;
         return 1;
     }
-    clock.afterTick = nullptr;
     std::cout << "1 passed, 0 failed" << std::endl;
     return 0;
 }
