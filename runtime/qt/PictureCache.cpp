@@ -12,20 +12,52 @@ namespace rtqt {
 
 namespace {
 
+// The longest run of rows whose flag is set, as a band of the given columns.
+QRect longestRun(const std::vector<char>& rows, int from, int to) {
+    int bestTop = 0, bestRows = 0;
+    const int n = static_cast<int>(rows.size());
+    for (int y = 0, top = 0; y <= n; ++y) {
+        if (y < n && rows[static_cast<size_t>(y)]) continue;
+        if (y - top > bestRows) {
+            bestTop = top;
+            bestRows = y - top;
+        }
+        top = y + 1;
+    }
+    return bestRows > 0 && to > from ? QRect(from, bestTop, to - from, bestRows) : QRect();
+}
+
+// The picture's opaque band: rows opaque from edge to edge, or, when that gives more, rows
+// opaque but for their first and last pixel (at a ratio that is not whole, the last column is
+// only partly covered, and so is the first where the drawing starts between two pixels).
+QRect opaqueBand(const QImage& img) {
+    const int w = img.width();
+    std::vector<char> whole(static_cast<size_t>(img.height())), inner(whole.size());
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        int x = 1;
+        while (x < w - 1 && qAlpha(row[x]) == 255) ++x;
+        inner[static_cast<size_t>(y)] = x >= w - 1;
+        whole[static_cast<size_t>(y)] = inner[static_cast<size_t>(y)] && qAlpha(row[0]) == 255 && qAlpha(row[w - 1]) == 255;
+    }
+    const QRect a = longestRun(whole, 0, w), b = longestRun(inner, 1, w - 1);
+    return qint64(b.width()) * b.height() > qint64(a.width()) * a.height() ? b : a;
+}
+
 // A picture painted for the cache. One that covers every pixel of its rectangle is kept without
 // its alpha channel: drawing it is then a plain copy, not a blend (the panels fill most of the
 // screen, and a blend of them costs several times a copy on a large screen).
-QImage painted(const rt::PictureList& list, int index, int ratio) {
-    QImage img = art::paintPicture(list.name(), index, ratio / 100.0);
-    for (int y = 0; y < img.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(row[x]) != 255) return img;
+PictureCache::Painted paintedPicture(const rt::PictureList& list, int index, int ratio) {
+    PictureCache::Painted out{art::paintPicture(list.name(), index, ratio / 100.0), {}};
+    QImage& img = out.image;
+    if (img.isNull()) return out;
+    out.opaque = opaqueBand(img);
+    if (out.opaque == img.rect()) {
+        const qreal dpr = img.devicePixelRatio();
+        img = std::move(img).convertToFormat(QImage::Format_RGB32);
+        img.setDevicePixelRatio(dpr);
     }
-    const qreal dpr = img.devicePixelRatio();
-    img = std::move(img).convertToFormat(QImage::Format_RGB32);
-    img.setDevicePixelRatio(dpr);
-    return img;
+    return out;
 }
 
 }  // namespace
@@ -41,13 +73,13 @@ size_t PictureCache::KeyHash::operator()(const Key& k) const noexcept {
     return h;
 }
 
-const QImage& PictureCache::picture(rt::PictureRef ref, qreal dpr) {
+const PictureCache::Painted& PictureCache::painted(rt::PictureRef ref, qreal dpr) {
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0)) return none_;
     const Key key{ref.list, ref.index, ratioKey(dpr)};
     useRatio(key.ratio);
     auto it = images_.find(key);
     if (it == images_.end())
-        it = images_.emplace(key, painted(*ref.list, ref.index, key.ratio)).first;
+        it = images_.emplace(key, paintedPicture(*ref.list, ref.index, key.ratio)).first;
     return it->second;
 }
 
@@ -70,11 +102,11 @@ void PictureCache::prefetch(const std::vector<rt::PictureRef>& refs, qreal dpr) 
         return static_cast<long>(info.width) * info.height;
     };
     std::stable_sort(todo.begin(), todo.end(), [&](const Key& a, const Key& b) { return area(a) > area(b); });
-    std::vector<QImage> images(todo.size());
+    std::vector<Painted> images(todo.size());
     std::atomic<size_t> next{0};
     auto work = [&] {
         for (size_t i = next++; i < todo.size(); i = next++)
-            images[i] = painted(*todo[i].list, todo[i].index, ratio);
+            images[i] = paintedPicture(*todo[i].list, todo[i].index, ratio);
     };
     const size_t helpers =
         std::min<size_t>(todo.size() - 1, std::max(1u, std::thread::hardware_concurrency()) - 1);

@@ -14,9 +14,18 @@ namespace rtqt {
 
 class PictureCache {
 public:
+    // A picture as painted, and the largest band of it (all its rows that are opaque from edge
+    // to edge, in one run) that hides what is behind it: a panel with rounded corners is opaque
+    // but for a few rows at the top and bottom. In the image's pixels; empty when none.
+    struct Painted {
+        QImage image;
+        QRect opaque;
+    };
+
     // Picture `ref` painted at `dpr`. The reference stays valid until a picture is asked for
     // at a ratio that is not among the kMaxRatios used last (which drops the oldest ratio's).
-    const QImage& picture(rt::PictureRef ref, qreal dpr);
+    const Painted& painted(rt::PictureRef ref, qreal dpr);
+    const QImage& picture(rt::PictureRef ref, qreal dpr) { return painted(ref, dpr).image; }
 
     // How many painting ratios are kept: the window's, the snapshots' 1, and one to spare.
     static constexpr size_t kMaxRatios = 3;
@@ -44,9 +53,9 @@ private:
     };
     void useRatio(int ratio);
 
-    std::unordered_map<Key, QImage, KeyHash> images_;
+    std::unordered_map<Key, Painted, KeyHash> images_;
     std::vector<int> ratios_;  // ratio keys held, the one used last first
-    QImage none_;
+    Painted none_;
 };
 
 }  // namespace rtqt

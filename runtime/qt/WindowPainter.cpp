@@ -86,11 +86,15 @@ void WindowPainter::paintPart(QPainter& p, const rt::Window& w, const QRectF& pa
     if (clip.isEmpty()) return;
     p.save();
     p.setClipRect(clip, Qt::IntersectClip);
-    // The back colour shows only where no opaque window picture covers it.
-    const QImage& picture = cache_.picture(w.Picture(), dpr_);
+    // The back colour shows only where the window picture's opaque band does not cover it.
+    const PictureCache::Painted& painted = cache_.painted(w.Picture(), dpr_);
+    const QImage& picture = painted.image;
     const QColor back = qcolor(w.BackColor().value_or(kDefaultBackColor));
-    if (!picture.isNull() && !picture.hasAlphaChannel()) {
-        const QRectF covered(QPointF(0, 0), QSizeF(picture.size()) / dpr_);
+    // (A device pixel in from each side: the fill may meet the band on a pixel the band hides,
+    // never leave one uncovered.)
+    const QRect band = painted.opaque.adjusted(1, 1, -1, -1);
+    if (!band.isEmpty()) {
+        const QRectF covered(QPointF(band.topLeft()) / dpr_, QSizeF(band.size()) / dpr_);
         const QRectF inside = clip.intersected(covered);
         if (inside.isEmpty()) {
             p.fillRect(clip, back);

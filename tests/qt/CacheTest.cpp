@@ -46,6 +46,23 @@ TEST(PictureCache, PrefetchPaintsTheSamePicturesAndOldRatiosAreDropped) {
     EXPECT_EQ(cache.picture(strip, 2.5).devicePixelRatio(), 2.5);
 }
 
+// The band said to hide what is behind it is opaque in every pixel; at a ratio that is not
+// whole, the partly covered edge columns do not keep a panel from having one.
+TEST(PictureCache, OpaqueBandHidesWhatIsBehindIt) {
+    rtqt::PictureCache cache;
+    const rt::PictureRef strip{&art::list("ImaMenu"), 20};
+    const rtqt::PictureCache::Painted& whole = cache.painted(strip, 1.0);
+    EXPECT_EQ(whole.opaque, whole.image.rect());
+    EXPECT_FALSE(whole.image.hasAlphaChannel());
+    for (double ratio : {1.87, 3.91}) {
+        const rtqt::PictureCache::Painted& p = cache.painted(strip, ratio);
+        EXPECT_GT(double(p.opaque.width()) * p.opaque.height(), 0.95 * p.image.width() * p.image.height());
+        for (int y = p.opaque.top(); y <= p.opaque.bottom(); ++y)
+            for (int x = p.opaque.left(); x <= p.opaque.right(); ++x)
+                ASSERT_EQ(qAlpha(p.image.pixel(x, y)), 255) << ratio << " at " << x << "," << y;
+    }
+}
+
 TEST(PictureCache, NoPictureIsANullImageAndCachesNothing) {
     rtqt::PictureCache cache;
     const rt::PictureList& menu = art::list("ImaMenu");
