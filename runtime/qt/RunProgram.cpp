@@ -10,11 +10,13 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "art/IconArt.h"
+#include "runtime/DecimalText.h"
 #include "runtime/qt/ImageHeap.h"
 #include "runtime/qt/MainFrame.h"
 #include "runtime/qt/QtClock.h"
@@ -101,6 +103,17 @@ private:
     bool installed_ = true;
 };
 
+// Qt paints widgets at a device pixel ratio of at least 1 (it takes a smaller one as 1): with a
+// scale factor below 1 every widget, status bar and instruments alike, would be painted twice
+// too large and cut off at the screen's edge. The instruments fit any screen by their own view
+// scale anyway, so a factor below 1 is taken as 1.
+void keepScaleFactorAtLeastOne() {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    if (factor.isEmpty()) return;
+    const std::optional<double> v = rt::readDouble(factor.trimmed().toStdString());
+    if (v && *v > 0 && *v < 1) qputenv("QT_SCALE_FACTOR", "1");
+}
+
 }  // namespace
 
 int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFrame) {
@@ -110,6 +123,7 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     // every paint (the segment must be free again), which for the small repaints of a moving
     // spot, 50 or 60 a second, costs more than sending their few pixels.
     qputenv("QT_XCB_NO_MITSHM", "1");
+    keepScaleFactorAtLeastOne();
     StartupMessages startup;
     QApplication qapp(argc, argv);
     startup.release();
