@@ -82,7 +82,9 @@ int main(int argc, char** argv) {
             status = 1;
             continue;
         }
-        if (!w->Visible()) {  // laid out like the shown one: both fill the same area
+        if (!w->Visible()) {  // switched to as the program switches: the shown one is hidden first
+            for (rt::Window* other : app.windows())
+                if (other != w && other->Visible() && frame.widgetFor(*other)) other->Hide();
             w->Show();
             QApplication::processEvents();
         }
