@@ -10,7 +10,7 @@
 
 namespace {
 
-// The instruments' design area, design pixels (about 1000 x 553 for the two windows side by side).
+// A design area, design pixels, with round numbers for the table.
 constexpr double kW = 1000, kH = 553;
 
 TEST(ViewScaleRule, TheLargestFittingScaleOnWholeHundredthsAndNeverBelowTheLeast) {
