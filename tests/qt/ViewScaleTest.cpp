@@ -186,6 +186,26 @@ TEST_P(ViewScale, CursorFollowsTheViewScaleAndTheRatio) {
               static_cast<int>(std::ceil(32 * rtqt::CursorCache::paintRatio(dpr, widget.viewScale()))));
 }
 
+// On a 4:3 screen the design fills the width and is centred in the height, with equal bands
+// above and below; in an area smaller than the design at the least scale, its top left is shown.
+TEST(ViewScaleLayout, TheDesignIsCentredBothWaysAndCutAtTheRightAndBottom) {
+    ScaledProgram s(1.0);
+    const rt::RectF design = instrumentsDesignArea(s.text);
+    rtqt::WindowWidget& widget = *s.widgets[0];
+    const double dpr = widget.devicePixelRatioF();
+    const double w = design.w / kTw, h = design.h / kTw;
+    widget.resize(static_cast<int>(w) + 40, static_cast<int>(w * 3 / 4));
+    widget.setView(1.0, design);
+    const QPointF topLeft = widget.widgetPointFor(design.x, design.y);
+    const QPointF bottomRight = widget.widgetPointFor(design.x + design.w, design.y + design.h);
+    EXPECT_NEAR(topLeft.x(), widget.width() - bottomRight.x(), 1 / dpr);
+    EXPECT_NEAR(topLeft.y(), widget.height() - bottomRight.y(), 1 / dpr);
+    EXPECT_GT(topLeft.y(), 10);  // a band above, as below
+    widget.resize(static_cast<int>(w / 4), static_cast<int>(h / 4));
+    widget.setView(0.5, design);
+    EXPECT_EQ(widget.widgetPointFor(design.x, design.y), QPointF(0, 0));
+}
+
 // Below 1 too: a small screen or a frame shrunk by the user, down to the least workable scale.
 INSTANTIATE_TEST_SUITE_P(Scales, ViewScale, ::testing::Values(0.5, 0.64, 1.0, 1.5, 1.87, 2.6));
 
