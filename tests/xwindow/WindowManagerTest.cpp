@@ -91,6 +91,7 @@ void shoot(const QString& path) {
 }
 
 void run(rtqt::MainFrame& frame, rt::Window& bench, const QString& out, int reserved) {
+    waitFor([&] { return frame.screen()->availableGeometry().top() == reserved; }, 2000);
     const QRect work = frame.screen()->availableGeometry();
     expect(work.top() == reserved, "the manager's work area leaves the panel's strip (" + text(work) + ")");
 

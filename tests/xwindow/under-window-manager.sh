@@ -15,9 +15,10 @@ sed "/<margins>/,/<\/margins>/s|<top>[0-9]*</top>|<top>$reserved</top>|" /etc/xd
 grep -q "<top>$reserved</top>" "$dir/rc.xml" || { echo "no margins in openbox's rc.xml"; exit 2; }
 openbox --config-file "$dir/rc.xml" >"$dir/openbox.log" 2>&1 &
 wm=$!
-# Ready once it names itself on the root window.
+# Ready once it names itself on the root window and has published the work area.
 tries=0
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+    xprop -root _NET_WORKAREA 2>/dev/null | grep -q "= 0, $reserved,"; do
     tries=$((tries + 1))
     [ $tries -gt 100 ] && { echo "openbox did not start"; cat "$dir/openbox.log"; kill $wm; exit 2; }
     sleep 0.05
