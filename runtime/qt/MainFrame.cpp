@@ -15,9 +15,11 @@
 #include "runtime/Application.h"
 #include "runtime/Window.h"
 #include "runtime/qt/QtClock.h"
+#include "runtime/qt/WindowImage.h"
 #include "runtime/qt/WindowWidget.h"
 #include "shell/DesignArea.h"
 #include "shell/frmMain.h"
+#include "view/ViewScale.h"
 
 namespace rtqt {
 namespace {
@@ -207,17 +209,11 @@ rt::RectF MainFrame::clientAreaTwips() const {
     return rt::RectF{0, 0, s.width() * kTwips / viewScale_, s.height() * kTwips / viewScale_};
 }
 
-// The largest scale at which the design area fits the document area, snapped down so that
-// scale x device pixel ratio is a whole number of hundredths (the pictures' painting ratio).
+// The view scale follows the document area's size and the screen's ratio (the rule itself is
+// the view's own, the same for every front end).
 void MainFrame::updateViewScale() {
     const QSize s = mdi_->viewport()->size();
-    const qreal dpr = devicePixelRatioF();
-    double z = 1.0;
-    if (!design_.isEmpty() && !s.isEmpty()) {
-        const double fit = std::min(s.width() * kTwips / design_.w, s.height() * kTwips / design_.h);
-        z = std::max(0.25, std::floor(fit * dpr * 100.0 + 1e-6) / (100.0 * dpr));
-    }
-    viewScale_ = snappedViewScale(z, dpr);
+    viewScale_ = view::fittingViewScale(design_, s.width(), s.height(), devicePixelRatioF());
     for (const auto& [w, inst] : instruments_) inst.widget->setView(viewScale_, design_);
 }
 

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "runtime/qt/QtTextMeasurer.h"
-#include "runtime/qt/WindowPainter.h"
+#include "runtime/qt/WindowImage.h"
 
 namespace scenario {
 namespace {
