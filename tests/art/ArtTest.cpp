@@ -7,8 +7,8 @@
 #include <QImage>
 #include <cmath>
 
-#include "art/Painter.h"
 #include "art/PictureTables.h"
+#include "runtime/qt/QtArt.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ TEST_P(ArtAtRatio, EveryPicturePaintsAtItsSize) {
         ASSERT_GT(l->count(), 0) << l->name();
         for (int n = 1; n <= l->count(); ++n) {
             const rt::PictureInfo& info = l->at(n);
-            const QImage img = art::paintPicture(l->name(), n, dpr);
+            const QImage img = rtqt::paintPictureImage(l->name(), n, dpr);
             ASSERT_FALSE(img.isNull()) << l->name() << ":" << n;
             EXPECT_EQ(img.width(), static_cast<int>(std::ceil(info.width * dpr))) << l->name() << ":" << n;
             EXPECT_EQ(img.height(), static_cast<int>(std::ceil(info.height * dpr))) << l->name() << ":" << n;
@@ -36,9 +36,9 @@ TEST_P(ArtAtRatio, EveryPicturePaintsAtItsSize) {
 INSTANTIATE_TEST_SUITE_P(Ratios, ArtAtRatio, ::testing::Values(1.0, 1.5, 2.0));
 
 TEST(Art, UnknownListOrNumberGivesNull) {
-    EXPECT_TRUE(art::paintPicture("NoSuchList", 1).isNull());
-    EXPECT_TRUE(art::paintPicture("Imapoint", 0).isNull());
-    EXPECT_TRUE(art::paintPicture("Imapoint", 11).isNull());
+    EXPECT_TRUE(rtqt::paintPictureImage("NoSuchList", 1).isNull());
+    EXPECT_TRUE(rtqt::paintPictureImage("Imapoint", 0).isNull());
+    EXPECT_TRUE(rtqt::paintPictureImage("Imapoint", 11).isNull());
 }
 
 TEST(Art, CursorsAreBlackAtCornersAndHotSpotIsOnTheHand) {
@@ -46,7 +46,7 @@ TEST(Art, CursorsAreBlackAtCornersAndHotSpotIsOnTheHand) {
     ASSERT_EQ(l.count(), 10);
     for (int n = 1; n <= l.count(); ++n) {
         const rt::PictureInfo& info = l.at(n);
-        const QImage img = art::paintPicture("Imapoint", n, 1.0).convertToFormat(QImage::Format_ARGB32);
+        const QImage img = rtqt::paintPictureImage("Imapoint", n, 1.0).convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(img.width(), 32);
         const int w = img.width(), h = img.height();
         for (QPoint c : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
@@ -78,7 +78,8 @@ TEST(Art, PaintingIsDeterministic) {
     for (const char* name : {"ImaMenu", "Media", "Imapoint"}) {
         const rt::PictureList& l = art::list(name);
         for (int n = 1; n <= l.count(); ++n)
-            EXPECT_EQ(art::paintPicture(name, n, 1.5), art::paintPicture(name, n, 1.5)) << name << ":" << n;
+            EXPECT_EQ(rtqt::paintPictureImage(name, n, 1.5), rtqt::paintPictureImage(name, n, 1.5))
+                << name << ":" << n;
     }
 }
 
