@@ -7,6 +7,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QTransform>
+#include <cmath>
 
 #include "gfx/Surface.h"
 #include "runtime/qt/QtFonts.h"
@@ -214,12 +215,29 @@ void QtCanvas::drawImage(gfx::Point topLeft, const gfx::Image& img) {
     p_.drawImage(qp(topLeft), wrap(img));
 }
 
+// A surface that lands one to one on the device (the transform only moves it and scales it by
+// the surface's ratio over the device's) is drawn in device pixels at the nearest whole device
+// pixel: the painter then copies or blends its pixels as they are, never resamples them.
 void QtCanvas::drawSurface(gfx::Point topLeft, const gfx::Surface& s) {
-    if (const auto* q = dynamic_cast<const QtSurface*>(&s)) {
-        p_.drawImage(qp(topLeft), q->image());
+    const auto* q = dynamic_cast<const QtSurface*>(&s);
+    if (!q) {
+        drawImage(topLeft, s.readPixels());
         return;
     }
-    drawImage(topLeft, s.readPixels());
+    const QImage& img = q->image();
+    const QTransform world = p_.worldTransform();
+    const double device = ratio();
+    const double k = img.devicePixelRatio() / device;  // the world scale that maps it one to one
+    const auto same = [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::abs(b); };
+    if (world.type() > QTransform::TxScale || !same(world.m11(), k) || !same(world.m22(), k)) {
+        p_.drawImage(qp(topLeft), img);
+        return;
+    }
+    const QPointF at = world.map(qp(topLeft)) * device;
+    p_.setWorldTransform(QTransform::fromScale(1 / device, 1 / device));
+    p_.drawImage(QRectF(std::round(at.x()), std::round(at.y()), img.width(), img.height()), img,
+                 QRectF(0, 0, img.width(), img.height()));
+    p_.setWorldTransform(world);
 }
 
 void QtCanvas::drawTextRun(gfx::Point baseline, std::string_view utf8) {

@@ -41,6 +41,13 @@ gfx::Image QtSurface::readPixels() const {
     return toImage(img_);
 }
 
+void QtSurface::markOpaque() {
+    if (img_.format() == QImage::Format_RGB32) return;
+    const qreal r = img_.devicePixelRatio();
+    img_ = std::move(img_).convertToFormat(QImage::Format_RGB32);
+    img_.setDevicePixelRatio(r);
+}
+
 gfx::Image toImage(const QImage& src) {
     if (src.isNull()) return {};
     const QImage img = src.format() == QImage::Format_ARGB32_Premultiplied

@@ -21,6 +21,8 @@ public:
     // Painted with antialiasing, smooth text and smooth image scaling, as the pictures are.
     std::unique_ptr<gfx::Canvas> paint() override;
     gfx::Image readPixels() const override;
+    // Kept without its alpha channel: drawn as a plain copy.
+    void markOpaque() override;
 
     const QImage& image() const { return img_; }
 
