@@ -232,9 +232,12 @@ void WindowPainter::flushShapes(gfx::Canvas& c) {
     run_.clear();  // keeps its capacity for the next paint
 }
 
-// Stamped on whole device pixels: plain copies, whatever the ratio. What is too big for a
-// sprite stays in the run, to be drawn directly.
+// Stamped in device pixels (the canvas's transform set once for the run), at whole ones: plain
+// copies, whatever the ratio. What is too big for a sprite stays in the run, to be drawn
+// directly.
 void WindowPainter::stampCircles(gfx::Canvas& c) {
+    const gfx::Transform world = c.transform();
+    c.setTransform(gfx::Transform::scaling(1 / deviceRatio_, 1 / deviceRatio_));
     const Sprite* last = nullptr;
     gfx::Rect lastRect;
     size_t direct = 0;
@@ -247,11 +250,10 @@ void WindowPainter::stampCircles(gfx::Canvas& c) {
             run_[direct++] = r;
             continue;
         }
-        const gfx::Point at = r.topLeft() + last->offset;
-        const gfx::Point device{static_cast<double>(std::lround(at.x * ratio_)),
-                                static_cast<double>(std::lround(at.y * ratio_))};
-        c.drawSurface(device / ratio_, *last->surface);
+        const gfx::Point at = world.map(r.topLeft() + last->offset) * deviceRatio_;
+        c.drawSurface(gfx::Point{std::round(at.x), std::round(at.y)}, *last->surface);
     }
+    c.setTransform(world);
     run_.resize(direct);
 }
 
@@ -273,11 +275,13 @@ const WindowPainter::Sprite* WindowPainter::sprite(const gfx::Rect& r) {
     const double m = std::ceil(margin * ratio_) / ratio_;  // whole device pixels around the dot
     const int w = std::max(1, static_cast<int>(std::ceil((r.width() + 2 * m) * ratio_)));
     const int h = std::max(1, static_cast<int>(std::ceil((r.height() + 2 * m) * ratio_)));
-    std::unique_ptr<gfx::Surface> surface = factory_.makeSurface(w, h, ratio_);
+    // Pixels of the device, one to a unit of the surface: it is stamped in device pixels.
+    std::unique_ptr<gfx::Surface> surface = factory_.makeSurface(w, h, 1.0);
     if (!surface) return nullptr;
     {
         const std::unique_ptr<gfx::Canvas> sc = surface->paint();
         if (!sc) return nullptr;
+        sc->scale(ratio_, ratio_);
         sc->setAntialiasing(true);
         sc->setPen(runStyle_.borderWidth > 0 ? gfx::Pen(color(runStyle_.border), runStyle_.borderWidth)
                                              : gfx::Pen::none());

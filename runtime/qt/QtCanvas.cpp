@@ -131,12 +131,17 @@ QPainterPath qtPath(const gfx::Path& path) {
     return q;
 }
 
-QtCanvas::QtCanvas(QPainter& p) : p_(p) {
+QtCanvas::QtCanvas(QPainter& p) : p_(p), deviceRatio_(deviceRatioOf(p)) {
     p_.setFont(qtFont(font_));
 }
 
 double QtCanvas::ratio() const {
-    return p_.device() ? p_.device()->devicePixelRatioF() : 1.0;
+    return deviceRatio_;
+}
+
+double QtCanvas::deviceRatioOf(const QPainter& p) {
+    const double r = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    return r > 0 ? r : 1.0;
 }
 
 void QtCanvas::save() {
@@ -218,6 +223,7 @@ void QtCanvas::drawImage(gfx::Point topLeft, const gfx::Image& img) {
 // A surface that lands one to one on the device (the transform only moves it and scales it by
 // the surface's ratio over the device's) is drawn in device pixels at the nearest whole device
 // pixel: the painter then copies or blends its pixels as they are, never resamples them.
+// Thousands of dots are stamped so in one paint: the test and the placing stay cheap.
 void QtCanvas::drawSurface(gfx::Point topLeft, const gfx::Surface& s) {
     const auto* q = dynamic_cast<const QtSurface*>(&s);
     if (!q) {
@@ -225,19 +231,28 @@ void QtCanvas::drawSurface(gfx::Point topLeft, const gfx::Surface& s) {
         return;
     }
     const QImage& img = q->image();
-    const QTransform world = p_.worldTransform();
-    const double device = ratio();
+    const QTransform& world = p_.worldTransform();
+    const double device = deviceRatio_;
     const double k = img.devicePixelRatio() / device;  // the world scale that maps it one to one
     const auto same = [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::abs(b); };
-    if (world.type() > QTransform::TxScale || !same(world.m11(), k) || !same(world.m22(), k)) {
+    const bool scaleOnly = world.m12() == 0 && world.m21() == 0 && world.m13() == 0 && world.m23() == 0;
+    if (!scaleOnly || !same(world.m11(), k) || !same(world.m22(), k)) {
         p_.drawImage(qp(topLeft), img);
         return;
     }
-    const QPointF at = world.map(qp(topLeft)) * device;
-    p_.setWorldTransform(QTransform::fromScale(1 / device, 1 / device));
-    p_.drawImage(QRectF(std::round(at.x()), std::round(at.y()), img.width(), img.height()), img,
-                 QRectF(0, 0, img.width(), img.height()));
-    p_.setWorldTransform(world);
+    const auto nearest = [](double v) { return std::floor(v + 0.5); };
+    const QPointF whole(nearest((world.m11() * topLeft.x + world.dx()) * device),
+                        nearest((world.m22() * topLeft.y + world.dy()) * device));
+    // (Already in device pixels when many are stamped in a row: the transform is left alone.)
+    const bool inDevicePixels = world.m11() * device == 1.0 && world.m22() * device == 1.0 && world.dx() == 0 &&
+                                world.dy() == 0 && world.m33() == 1;
+    const QTransform saved = inDevicePixels ? QTransform() : world;
+    if (!inDevicePixels) p_.setWorldTransform(QTransform::fromScale(1 / device, 1 / device));
+    if (img.devicePixelRatio() == 1.0)
+        p_.drawImage(whole, img);
+    else  // sized in device pixels, whatever the image's own ratio
+        p_.drawImage(QRectF(whole, QSizeF(img.width(), img.height())), img, QRectF(0, 0, img.width(), img.height()));
+    if (!inDevicePixels) p_.setWorldTransform(saved);
 }
 
 void QtCanvas::drawTextRun(gfx::Point baseline, std::string_view utf8) {

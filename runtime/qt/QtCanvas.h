@@ -55,7 +55,11 @@ protected:
     void drawTextRun(gfx::Point baseline, std::string_view utf8) override;
 
 private:
+    // The target's device pixel ratio: it stays the same while the painter paints.
+    static double deviceRatioOf(const QPainter& p);
+
     QPainter& p_;
+    double deviceRatio_;
     gfx::Font font_;
     std::vector<gfx::Font> saved_;
 };
