@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <cmath>
 #include <mutex>
+#include <utility>
+#include <vector>
 
 #include "gfx/FontFile.h"
 #include "view/LabelFont.h"
@@ -29,7 +31,9 @@ QString embeddedFamily() {
     return family;
 }
 
-QFont qtFont(const gfx::Font& font) {
+namespace {
+
+QFont makeFont(const gfx::Font& font) {
     QFont f(embeddedFamily());
     const double px = std::round(font.pixelSize);
     f.setPixelSize(px >= 1 ? (px <= 10000 ? static_cast<int>(px) : 10000) : 1);
@@ -40,6 +44,20 @@ QFont qtFont(const gfx::Font& font) {
     // A character the face lacks shows the face's missing-glyph box, never another font.
     f.setStyleStrategy(QFont::NoFontMerging);
     return f;
+}
+
+}  // namespace
+
+// Made once per font and thread: every paint of a window and every label sets a font, and
+// making one parses its family name and resolves it again.
+QFont qtFont(const gfx::Font& font) {
+    constexpr size_t kKept = 16;
+    thread_local std::vector<std::pair<gfx::Font, QFont>> made;
+    for (const auto& [key, f] : made)
+        if (key == font) return f;
+    if (made.size() >= kKept) made.erase(made.begin());
+    made.emplace_back(font, makeFont(font));
+    return made.back().second;
 }
 
 QFont qtFont(const rt::Font& font) {
