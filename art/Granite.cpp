@@ -4,6 +4,8 @@
 // are kept while the pixels stay inside the cell. Every pixel gets the value the plain formula
 // gives (the same arithmetic on the same numbers).
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "art/DrawKit.h"
@@ -60,10 +62,10 @@ private:
 
 }  // namespace
 
-QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int tone) {
-    const int w = std::max(1, static_cast<int>(std::ceil(logical.width() * dpr)));
-    const int h = std::max(1, static_cast<int>(std::ceil(logical.height() * dpr)));
-    QImage img(w, h, QImage::Format_RGB32);
+gfx::Image graniteImage(gfx::Size logical, double dpr, uint32_t seed, int tone) {
+    const int w = std::max(1, static_cast<int>(std::ceil(logical.w * dpr)));
+    const int h = std::max(1, static_cast<int>(std::ceil(logical.h * dpr)));
+    gfx::Image img(w, h, dpr);
     // Per column: the logical x and its place in the two mottle grids and the grain-kind grid.
     std::vector<double> lxs(static_cast<size_t>(w));
     std::vector<Axis> coarseX(lxs.size()), fineX(lxs.size());
@@ -78,7 +80,7 @@ QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int tone) {
     }
     CellNoise coarse(seed), fine(seed + 1), grainNoise(seed + 2);
     for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        uint32_t* line = img.row(y);
         const double ly = (y + 0.5) / dpr;
         const Axis coarseY = axis(ly / 9.0), fineY = axis(ly / 3.2);
         const int kindY = floorInt(ly / 2.2);
@@ -112,10 +114,9 @@ QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int tone) {
             }
             const double grainOfFilm = (noise01(x, y, seed + 4) - 0.5) * 5;
             auto c = [&](double t) { return std::clamp(static_cast<int>(t + grainOfFilm), 0, 255); };
-            line[x] = qRgb(c(r), c(g), c(b));
+            line[x] = gfx::argb(255, c(r), c(g), c(b));
         }
     }
-    img.setDevicePixelRatio(dpr);
     return img;
 }
 
