@@ -46,6 +46,13 @@ QFont qtFont(const gfx::Font& font) {
     return f;
 }
 
+void useEmbeddedFont() {
+    QFont f = QGuiApplication::font();
+    f.setFamilies({embeddedFamily()});
+    f.setStyleStrategy(QFont::NoFontMerging);
+    QGuiApplication::setFont(f);
+}
+
 QFont qtFont(const rt::Font& font) {
     return qtFont(view::labelFont(font));
 }

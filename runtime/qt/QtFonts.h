@@ -20,6 +20,10 @@ QString embeddedFamily();
 // fonts. The toolkit takes whole pixel sizes: a fractional size is rounded.
 QFont qtFont(const gfx::Font& font);
 
+// Makes the embedded typeface the application's font (its size kept), so the frame's own
+// widgets (the status bar) draw with it too. Needs the gui application.
+void useEmbeddedFont();
+
 // A label's font and its caption as drawn.
 QFont qtFont(const rt::Font& font);
 QString displayText(const rt::Font& font, const std::string& utf8);
