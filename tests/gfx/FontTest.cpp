@@ -20,11 +20,11 @@ std::u32string decode(std::string_view s) {
 
 TEST(Utf8, MalformedBytesReadAsReplacementOneByteAtATime) {
     EXPECT_EQ(decode("aé€𝄞"), U"aé€𝄞");
-    EXPECT_EQ(decode("\xC3"), U"\uFFFD");                // cut short at the end
-    EXPECT_EQ(decode("\xE2\x82"), U"\uFFFD\uFFFD");      // cut short: each byte on its own
-    EXPECT_EQ(decode("\x80x"), U"\uFFFDx");              // a stray continuation byte
-    EXPECT_EQ(decode("\xC0\xAF"), U"\uFFFD\uFFFD");      // overlong
-    EXPECT_EQ(decode("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");  // a surrogate
+    EXPECT_EQ(decode("\xC3"), U"\uFFFD");                                // cut short at the end
+    EXPECT_EQ(decode("\xE2\x82"), U"\uFFFD\uFFFD");                      // cut short: each byte on its own
+    EXPECT_EQ(decode("\x80x"), U"\uFFFDx");                              // a stray continuation byte
+    EXPECT_EQ(decode("\xC0\xAF"), U"\uFFFD\uFFFD");                      // overlong
+    EXPECT_EQ(decode("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");            // a surrogate
     EXPECT_EQ(decode("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD");  // past U+10FFFF
     EXPECT_EQ(decode("\xFF\xFE"), U"\uFFFD\uFFFD");
     EXPECT_EQ(decode(std::string_view("a\0b", 3)), std::u32string(U"a\0b", 3));
