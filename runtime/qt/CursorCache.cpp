@@ -10,7 +10,7 @@ namespace rtqt {
 
 QImage CursorCache::cursorImage(rt::PictureRef ref, qreal dpr) {
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0)) return {};
-    QImage img = rtqt::paintPictureImage(ref.list->name(), ref.index, dpr);
+    QImage img = paintPictureImage(ref.list->name(), ref.index, dpr);
     if (img.isNull()) return img;
     const qreal ratio = img.devicePixelRatio();
     img = img.convertToFormat(QImage::Format_ARGB32);
