@@ -4,9 +4,12 @@
 #include <QLinearGradient>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPixmap>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QTransform>
+#include <QWidget>
+#include <QWindow>
 #include <cmath>
 
 #include "gfx/Surface.h"
@@ -131,16 +134,36 @@ QPainterPath qtPath(const gfx::Path& path) {
     return q;
 }
 
-QtCanvas::QtCanvas(QPainter& p) : p_(p), deviceRatio_(deviceRatioOf(p)) {
-    p_.setFont(qtFont(font_));
-}
+// The painter's font is set when the canvas's is: painting without text needs no font (nor the
+// gui application a font needs). The device's ratio is read once: it stays the same while the
+// painter paints, and thousands of dots ask for it.
+QtCanvas::QtCanvas(QPainter& p) : p_(p), deviceRatio_(deviceRatioOf(p)) {}
 
 double QtCanvas::ratio() const {
     return deviceRatio_;
 }
 
 double QtCanvas::deviceRatioOf(const QPainter& p) {
-    const double r = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    // A paint device reports its ratio in steps of 1/65536; images, pixmaps and windows know
+    // the exact one (a picture at 1.93 must not be sized for 1.92999).
+    const QPaintDevice* d = p.device();
+    if (!d) return 1.0;
+    double r = d->devicePixelRatioF();
+    switch (d->devType()) {
+        case QInternal::Image:
+            r = static_cast<const QImage*>(d)->devicePixelRatio();
+            break;
+        case QInternal::Pixmap:
+            r = static_cast<const QPixmap*>(d)->devicePixelRatio();
+            break;
+        case QInternal::Widget: {
+            const QWidget* w = static_cast<const QWidget*>(d)->window();
+            if (w && w->windowHandle()) r = w->windowHandle()->devicePixelRatio();
+            break;
+        }
+        default:
+            break;
+    }
     return r > 0 ? r : 1.0;
 }
 

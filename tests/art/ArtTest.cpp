@@ -74,6 +74,34 @@ TEST(Art, CursorsAreBlackAtCornersAndHotSpotIsOnTheHand) {
     }
 }
 
+// The computer's screen (menu pictures 21 to 26) has a soft glass reflection whose lower edge
+// runs from (28, 31) to (93, 19). The reflection has no outline: left of the flag, where it has
+// faded out, the glass along that edge is as smooth as 2 px above and below it (a thin line there
+// once cut across the screen in the frames with a logo, drawn with the flag's outline pen).
+TEST(Art, ComputerGlassReflectionHasNoEdgeLine) {
+    for (double dpr : {1.0, 2.0}) {
+        for (int n = 21; n <= 26; ++n) {
+            const QImage img =
+                rtqt::paintPictureImage("ImaMenu", n, dpr).convertToFormat(QImage::Format_ARGB32);
+            ASSERT_FALSE(img.isNull());
+            auto at = [&](double x, double y) {
+                return img.pixel(static_cast<int>(std::floor(x * dpr)),
+                                 static_cast<int>(std::floor(y * dpr)));
+            };
+            for (double x = 30; x <= 44; x += 2) {
+                const double y = 31 - (x - 28) * 12 / 65;
+                const QRgb on = at(x, y), above = at(x, y - 2), below = at(x, y + 2);
+                for (int shift : {16, 8, 0}) {  // red, green, blue
+                    auto channel = [shift](QRgb c) { return static_cast<int>(c >> shift & 0xff); };
+                    const double around = (channel(above) + channel(below)) / 2.0;
+                    EXPECT_LT(std::abs(channel(on) - around), 12)
+                        << "picture " << n << " at ratio " << dpr << ", x " << x;
+                }
+            }
+        }
+    }
+}
+
 TEST(Art, PaintingIsDeterministic) {
     for (const char* name : {"ImaMenu", "Media", "Imapoint"}) {
         const rt::PictureList& l = art::list(name);
