@@ -16,8 +16,8 @@
 #include "runtime/Shape.h"
 #include "runtime/VirtualClock.h"
 #include "runtime/Window.h"
-#include "runtime/qt/QtTextMeasurer.h"
 #include "runtime/qt/QtCanvas.h"
+#include "runtime/qt/QtTextMeasurer.h"
 #include "runtime/qt/WindowImage.h"
 #include "view/WindowPainter.h"
 

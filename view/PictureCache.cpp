@@ -39,7 +39,8 @@ long long areaOf(const gfx::IntRect& r) {
 
 gfx::IntRect opaqueBand(const gfx::Image& img) {
     const int w = img.width;
-    if (img.isNull() || img.pixels.size() < static_cast<size_t>(w) * static_cast<size_t>(img.height)) return {};
+    if (img.isNull() || img.pixels.size() < static_cast<size_t>(w) * static_cast<size_t>(img.height))
+        return {};
     std::vector<char> whole(static_cast<size_t>(img.height)), inner(whole.size());
     for (int y = 0; y < img.height; ++y) {
         const uint32_t* row = img.row(y);
@@ -117,9 +118,10 @@ void PictureCache::prefetch(const std::vector<rt::PictureRef>& refs, double rati
     auto work = [&] {
         for (size_t i = next++; i < todo.size(); i = next++) images[i] = paint(todo[i]);
     };
-    const size_t helpers = factory_.paintsOnThreads()
-                               ? std::min<size_t>(todo.size() - 1, std::max(1u, std::thread::hardware_concurrency()) - 1)
-                               : 0;
+    const size_t helpers =
+        factory_.paintsOnThreads()
+            ? std::min<size_t>(todo.size() - 1, std::max(1u, std::thread::hardware_concurrency()) - 1)
+            : 0;
     std::vector<std::thread> threads;
     for (size_t i = 0; i < std::min<size_t>(helpers, 3); ++i) threads.emplace_back(work);
     work();

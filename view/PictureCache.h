@@ -35,7 +35,9 @@ public:
     // Picture `ref` painted at `ratio`. The reference stays valid until a picture is asked for
     // at a ratio that is not among the kMaxRatios used last (which drops the oldest ratio's).
     const Painted& painted(rt::PictureRef ref, double ratio);
-    const gfx::Surface* picture(rt::PictureRef ref, double ratio) { return painted(ref, ratio).surface.get(); }
+    const gfx::Surface* picture(rt::PictureRef ref, double ratio) {
+        return painted(ref, ratio).surface.get();
+    }
 
     // How many painting ratios are kept: the window's, the snapshots' 1, and one to spare.
     static constexpr size_t kMaxRatios = 3;

@@ -15,7 +15,8 @@ double fittingViewScale(const rt::RectF& design, double areaW, double areaH, dou
     if (!(dpr > 0)) dpr = 1.0;
     double z = 1.0;
     if (!design.isEmpty() && areaW > 0 && areaH > 0) {
-        const double fit = std::min(areaW * rt::kTwipsPerPixel / design.w, areaH * rt::kTwipsPerPixel / design.h);
+        const double fit =
+            std::min(areaW * rt::kTwipsPerPixel / design.w, areaH * rt::kTwipsPerPixel / design.h);
         z = std::max(0.25, std::floor(fit * dpr * 100.0 + 1e-6) / (100.0 * dpr));
     }
     return snappedViewScale(z, dpr);

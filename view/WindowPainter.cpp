@@ -91,7 +91,8 @@ void WindowPainter::paint(gfx::Canvas& c, const rt::Window& w, double scale, con
     }
 }
 
-void WindowPainter::paintPart(gfx::Canvas& c, const rt::Window& w, const gfx::Rect& part, const gfx::Rect& shown) {
+void WindowPainter::paintPart(gfx::Canvas& c, const rt::Window& w, const gfx::Rect& part,
+                              const gfx::Rect& shown) {
     const gfx::Rect clip = part.intersected(shown);
     if (clip.isEmpty()) return;
     const gfx::SavedState saved(c);
@@ -108,7 +109,8 @@ void WindowPainter::fillBack(gfx::Canvas& c, const rt::Window& w, const gfx::Rec
     const gfx::Color back = color(w.BackColor().value_or(kDefaultBackColor));
     // (A device pixel in from each side: the fill may meet the band on a pixel the band hides,
     // never leave one uncovered.)
-    const gfx::IntRect band{painted.opaque.x + 1, painted.opaque.y + 1, painted.opaque.w - 2, painted.opaque.h - 2};
+    const gfx::IntRect band{painted.opaque.x + 1, painted.opaque.y + 1, painted.opaque.w - 2,
+                            painted.opaque.h - 2};
     if (!painted.surface || band.isEmpty()) {
         c.fillRect(clip, back);
         return;
@@ -121,9 +123,11 @@ void WindowPainter::fillBack(gfx::Canvas& c, const rt::Window& w, const gfx::Rec
     }
     // The bands of the clip above, below, left and right of the picture.
     fillIfAny(c, gfx::Rect(clip.left(), clip.top(), clip.width(), inside.top() - clip.top()), back);
-    fillIfAny(c, gfx::Rect(clip.left(), inside.bottom(), clip.width(), clip.bottom() - inside.bottom()), back);
+    fillIfAny(c, gfx::Rect(clip.left(), inside.bottom(), clip.width(), clip.bottom() - inside.bottom()),
+              back);
     fillIfAny(c, gfx::Rect(clip.left(), inside.top(), inside.left() - clip.left(), inside.height()), back);
-    fillIfAny(c, gfx::Rect(inside.right(), inside.top(), clip.right() - inside.right(), inside.height()), back);
+    fillIfAny(c, gfx::Rect(inside.right(), inside.top(), clip.right() - inside.right(), inside.height()),
+              back);
 }
 
 // At the first paint at a ratio, the pictures shown are painted all at once (on several
@@ -197,8 +201,8 @@ void WindowPainter::paintContainer(gfx::Canvas& c, const rt::Container& k, const
 // edge, so a thicker border makes a bigger dot.
 void WindowPainter::addShape(gfx::Canvas& c, const rt::Shape& s, const gfx::Rect& clip) {
     gfx::Rect r = pixels(s.windowRect());
-    const ShapeStyle style{s.form() == rt::Shape::Form::Circle, s.BorderWidth(), s.BorderColor(), s.FillColor(),
-                           s.filled()};
+    const ShapeStyle style{s.form() == rt::Shape::Form::Circle, s.BorderWidth(), s.BorderColor(),
+                           s.FillColor(), s.filled()};
     const double reach = std::max(0, style.borderWidth) / 2.0 + 1.0;
     if (!r.adjusted(-reach, -reach, reach, reach).intersects(clip)) return;
     if (style.circle) {
@@ -266,7 +270,8 @@ const WindowPainter::Sprite* WindowPainter::sprite(const gfx::Rect& r) {
     const int hKey = static_cast<int>(std::lround(r.height() * ratio_ * 8));
     const int ratioKey = static_cast<int>(std::lround(ratio_ * 100));
     for (const Sprite& sp : sprites_)
-        if (sp.wKey == wKey && sp.hKey == hKey && sp.ratioKey == ratioKey && sp.style == runStyle_) return &sp;
+        if (sp.wKey == wKey && sp.hKey == hKey && sp.ratioKey == ratioKey && sp.style == runStyle_)
+            return &sp;
     const double margin = std::max(0, runStyle_.borderWidth) / 2.0 + 1.0;
     const double wPx = r.width() + 2 * margin, hPx = r.height() + 2 * margin;
     if (wPx > kMaxSpritePx || hPx > kMaxSpritePx) return nullptr;
@@ -327,7 +332,8 @@ void WindowPainter::drawPicture(gfx::Canvas& c, const gfx::Surface* s, gfx::Poin
     if (!s) return;
     const gfx::Transform world = c.transform();
     const gfx::Point t = world.map(at);
-    const gfx::Point snapped{std::round(t.x * deviceRatio_) / deviceRatio_, std::round(t.y * deviceRatio_) / deviceRatio_};
+    const gfx::Point snapped{std::round(t.x * deviceRatio_) / deviceRatio_,
+                             std::round(t.y * deviceRatio_) / deviceRatio_};
     c.setTransform(gfx::Transform::scaling(z_, z_));
     c.drawSurface(snapped / z_, *s);
     c.setTransform(world);

@@ -76,8 +76,8 @@ private:
 
     PictureCache& cache_;
     gfx::SurfaceFactory& factory_;
-    double z_ = 1.0;          // the view scale in use
-    double ratio_ = 1.0;      // device pixels per design pixel: the device ratio times the view scale
+    double z_ = 1.0;      // the view scale in use
+    double ratio_ = 1.0;  // device pixels per design pixel: the device ratio times the view scale
     double deviceRatio_ = 1.0;
     ShapeStyle runStyle_;
     std::vector<gfx::Rect> run_;  // the shapes of the current run, reused from paint to paint

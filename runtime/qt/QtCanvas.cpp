@@ -267,14 +267,15 @@ void QtCanvas::drawSurface(gfx::Point topLeft, const gfx::Surface& s) {
     const QPointF whole(nearest((world.m11() * topLeft.x + world.dx()) * device),
                         nearest((world.m22() * topLeft.y + world.dy()) * device));
     // (Already in device pixels when many are stamped in a row: the transform is left alone.)
-    const bool inDevicePixels = world.m11() * device == 1.0 && world.m22() * device == 1.0 && world.dx() == 0 &&
-                                world.dy() == 0 && world.m33() == 1;
+    const bool inDevicePixels = world.m11() * device == 1.0 && world.m22() * device == 1.0 &&
+                                world.dx() == 0 && world.dy() == 0 && world.m33() == 1;
     const QTransform saved = inDevicePixels ? QTransform() : world;
     if (!inDevicePixels) p_.setWorldTransform(QTransform::fromScale(1 / device, 1 / device));
     if (img.devicePixelRatio() == 1.0)
         p_.drawImage(whole, img);
     else  // sized in device pixels, whatever the image's own ratio
-        p_.drawImage(QRectF(whole, QSizeF(img.width(), img.height())), img, QRectF(0, 0, img.width(), img.height()));
+        p_.drawImage(QRectF(whole, QSizeF(img.width(), img.height())), img,
+                     QRectF(0, 0, img.width(), img.height()));
     if (!inDevicePixels) p_.setWorldTransform(saved);
 }
 

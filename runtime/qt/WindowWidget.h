@@ -28,7 +28,8 @@ class CursorCache;
 
 class WindowWidget : public QWidget {
 public:
-    WindowWidget(rt::Window& model, CursorCache& cursors, view::PictureCache& pictures, QWidget* parent = nullptr);
+    WindowWidget(rt::Window& model, CursorCache& cursors, view::PictureCache& pictures,
+                 QWidget* parent = nullptr);
     ~WindowWidget() override;
 
     rt::Window& model() const { return model_; }
@@ -105,7 +106,7 @@ private:
     view::WindowPainter painter_;
     std::vector<gfx::Rect> area_;  // the rectangles of a paint event, reused from paint to paint
     static constexpr int kPartsGivenAtOnce = 8;
-    view::RepaintArea dirty_;           // what is asked for since the last paint
+    view::RepaintArea dirty_;      // what is asked for since the last paint
     int partsGiven_ = 0;           // parts of it given to update() one by one
     bool flushScheduled_ = false;  // a busy turn's update is on its way
     bool holding_ = false;         // see holdRepaints

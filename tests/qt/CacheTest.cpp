@@ -68,7 +68,8 @@ TEST(PictureCache, PrefetchPaintsTheSamePicturesAndOldRatiosAreDropped) {
     for (const rt::PictureRef& r : refs) {
         const gfx::Surface* s = cache.picture(r, 1.87);
         ASSERT_NE(s, nullptr) << r.index;
-        EXPECT_EQ(s->readPixels().pixels, rtqt::toImage(rtqt::paintPictureImage("ImaMenu", r.index, 1.87)).pixels)
+        EXPECT_EQ(s->readPixels().pixels,
+                  rtqt::toImage(rtqt::paintPictureImage("ImaMenu", r.index, 1.87)).pixels)
             << r.index;
     }
     EXPECT_EQ(factory.made, menu.count());
