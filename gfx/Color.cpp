@@ -1,5 +1,6 @@
 #include "gfx/Color.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 

@@ -15,6 +15,9 @@ struct Font {
     double pixelSize = 12;  // the em size in logical pixels
     bool bold = false;
     double letterSpacing = 0;  // extra advance after every character, logical pixels
+    // Outlines fitted to the pixel grid vertically where a backend can (a desktop painter at
+    // ratio 1); widths and metrics are the same either way. Off: the outlines as designed.
+    bool hinted = false;
     bool operator==(const Font&) const = default;
 };
 

@@ -1,8 +1,12 @@
 #include "gfx/FontFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
 
 #define STBTT_STATIC
 #define STB_TRUETYPE_IMPLEMENTATION
@@ -19,6 +23,10 @@ extern const unsigned sans_bold_size;
 
 struct FontFile::Reader {
     stbtt_fontinfo info{};
+    std::vector<int> glyphOf;   // the glyph of each code point below U+0400 (Latin, Greek)
+    std::vector<int> advances;  // of every glyph
+    std::mutex lock;            // guards the kerning pairs met so far
+    std::unordered_map<uint64_t, int> kerns;
 };
 
 namespace {
@@ -43,6 +51,14 @@ FontFile::FontFile(const unsigned char* data, size_t size) : reader_(new Reader)
     ascender_ = asc, descender_ = -desc, lineGap_ = gap;
     const uint32_t os2 = stbtt__find_table(f.data, static_cast<uint32_t>(f.fontstart), "OS/2");
     if (os2 && be16(f.data + os2) >= 2) capHeight_ = be16(f.data + os2 + 88);
+    reader_->glyphOf.resize(0x400);
+    for (char32_t c = 0; c < 0x400; ++c) reader_->glyphOf[c] = stbtt_FindGlyphIndex(&f, static_cast<int>(c));
+    reader_->advances.resize(static_cast<size_t>(std::max(0, f.numGlyphs)));
+    for (int g = 0; g < f.numGlyphs; ++g) {
+        int adv = 0, lsb = 0;
+        stbtt_GetGlyphHMetrics(&f, g, &adv, &lsb);
+        reader_->advances[static_cast<size_t>(g)] = adv;
+    }
 }
 
 FontFile::~FontFile() = default;
@@ -54,17 +70,29 @@ const FontFile& FontFile::sans(bool bold) {
 }
 
 int FontFile::glyph(char32_t cp) const {
+    if (cp < reader_->glyphOf.size()) return reader_->glyphOf[cp];
     return stbtt_FindGlyphIndex(&reader_->info, static_cast<int>(cp));
 }
 
 int FontFile::advance(int glyph) const {
-    int adv = 0, lsb = 0;
-    stbtt_GetGlyphHMetrics(&reader_->info, glyph, &adv, &lsb);
-    return adv;
+    if (glyph >= 0 && static_cast<size_t>(glyph) < reader_->advances.size())
+        return reader_->advances[static_cast<size_t>(glyph)];
+    return 0;
 }
 
 int FontFile::kerning(int left, int right) const {
-    return stbtt_GetGlyphKernAdvance(&reader_->info, left, right);
+    // Looking a pair up in the font's tables takes a while; pairs met once are kept.
+    const uint64_t key =
+        static_cast<uint64_t>(static_cast<uint32_t>(left)) << 32 | static_cast<uint32_t>(right);
+    {
+        const std::lock_guard<std::mutex> hold(reader_->lock);
+        auto it = reader_->kerns.find(key);
+        if (it != reader_->kerns.end()) return it->second;
+    }
+    const int k = stbtt_GetGlyphKernAdvance(&reader_->info, left, right);
+    const std::lock_guard<std::mutex> hold(reader_->lock);
+    reader_->kerns.emplace(key, k);
+    return k;
 }
 
 bool FontFile::box(int glyph, int& x0, int& y0, int& x1, int& y1) const {

@@ -4,9 +4,12 @@
 #include <QLinearGradient>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPixmap>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QTransform>
+#include <QWidget>
+#include <QWindow>
 
 #include "gfx/Surface.h"
 #include "runtime/qt/QtFonts.h"
@@ -135,7 +138,24 @@ QPainterPath qtPath(const gfx::Path& path) {
 QtCanvas::QtCanvas(QPainter& p) : p_(p) {}
 
 double QtCanvas::ratio() const {
-    return p_.device() ? p_.device()->devicePixelRatioF() : 1.0;
+    // A paint device reports its ratio in steps of 1/65536; images, pixmaps and windows know
+    // the exact one (a picture at 1.93 must not be sized for 1.92999).
+    const QPaintDevice* d = p_.device();
+    if (!d) return 1.0;
+    switch (d->devType()) {
+        case QInternal::Image:
+            return static_cast<const QImage*>(d)->devicePixelRatio();
+        case QInternal::Pixmap:
+            return static_cast<const QPixmap*>(d)->devicePixelRatio();
+        case QInternal::Widget: {
+            const QWidget* w = static_cast<const QWidget*>(d)->window();
+            if (w && w->windowHandle()) return w->windowHandle()->devicePixelRatio();
+            break;
+        }
+        default:
+            break;
+    }
+    return d->devicePixelRatioF();
 }
 
 void QtCanvas::save() {

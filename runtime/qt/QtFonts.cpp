@@ -38,12 +38,20 @@ QFont qtFont(const gfx::Font& font) {
     const double px = std::round(font.pixelSize);
     f.setPixelSize(px >= 1 ? (px <= 10000 ? static_cast<int>(px) : 10000) : 1);
     f.setBold(font.bold);
-    // Unhinted outlines: advances do not depend on the screen's font settings.
-    f.setHintingPreference(QFont::PreferNoHinting);
+    // Advances never depend on the screen's font settings; a hinted face is fitted vertically
+    // only (what the system's usual light hinting does, asked for explicitly).
+    f.setHintingPreference(font.hinted ? QFont::PreferVerticalHinting : QFont::PreferNoHinting);
     f.setKerning(true);
     // A character the face lacks shows the face's missing-glyph box, never another font.
     f.setStyleStrategy(QFont::NoFontMerging);
     return f;
+}
+
+void useEmbeddedFont() {
+    QFont f = QGuiApplication::font();
+    f.setFamilies({embeddedFamily()});
+    f.setStyleStrategy(QFont::NoFontMerging);
+    QGuiApplication::setFont(f);
 }
 
 QFont qtFont(const rt::Font& font) {

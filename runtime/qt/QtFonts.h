@@ -16,9 +16,14 @@ namespace rtqt {
 // needs the gui application, safe from any thread).
 QString embeddedFamily();
 
-// The painter font of a gfx font: the embedded face, unhinted, kerned, no fallback to other
-// fonts. The toolkit takes whole pixel sizes: a fractional size is rounded.
+// The painter font of a gfx font: the embedded face, unhinted (or hinted vertically only when
+// the font asks), kerned, no fallback to other fonts. The toolkit takes whole pixel sizes: a
+// fractional size is rounded.
 QFont qtFont(const gfx::Font& font);
+
+// Makes the embedded typeface the application's font (its size kept), so the frame's own
+// widgets (the status bar) draw with it too. Needs the gui application.
+void useEmbeddedFont();
 
 // A label's font and its caption as drawn.
 QFont qtFont(const rt::Font& font);

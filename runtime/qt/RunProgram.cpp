@@ -14,9 +14,10 @@
 #include "runtime/qt/MainFrame.h"
 #include "runtime/qt/QtArt.h"
 #include "runtime/qt/QtClock.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "runtime/qt/QtFonts.h"
 #include "runtime/qt/WindowWidget.h"
 #include "shell/Program.h"
+#include "view/FontTextMeasurer.h"
 
 namespace {
 
@@ -62,7 +63,9 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLINDE_APP_ID));
 
     rtqt::QtClock clock;
-    rtqt::QtTextMeasurer text;
+    // Everything drawn in the program's own typeface; labels measured from its file.
+    rtqt::useEmbeddedFont();
+    view::FontTextMeasurer text;
     Program program(clock, text);
     rt::Application& app = program.app();
     app.setDecimalSeparator(localeDecimalSeparator());

@@ -69,14 +69,19 @@ TEST(GfxFont, AdvancesWithKerningAndLetterSpacingEqualThePaintersOnTheProgramsTe
     for (bool bold : {false, true}) {
         for (int px : {5, 8, 9, 10, 11, 12, 13, 14, 16, 22, 24, 37}) {
             for (double spacing : {0.0, 0.6, 0.8}) {
-                const gfx::Font f{double(px), bold, spacing};
-                QFont qf = rtqt::qtFont(f);
-                qf.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-                const QFontMetricsF q(qf);
-                const gfx::FontMetrics m(f);
-                for (const std::string& s : samples())
-                    EXPECT_NEAR(m.advance(s), q.horizontalAdvance(qs(s)), 1e-9)
-                        << "'" << s << "' " << px << (bold ? " bold" : "") << " spacing " << spacing;
+                // Hinting fits outlines only: the widths are the same.
+                for (bool hinted : {false, true}) {
+                    const gfx::Font f{double(px), bold, spacing, hinted};
+                    QFont qf = rtqt::qtFont(f);
+                    qf.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+                    const QFontMetricsF q(qf);
+                    const gfx::FontMetrics m(f);
+                    for (const std::string& s : samples())
+                        EXPECT_NEAR(m.advance(s), q.horizontalAdvance(qs(s)), 1e-9)
+                            << "'" << s << "' " << px << (bold ? " bold" : "") << " spacing " << spacing
+                            << (hinted ? " hinted" : "");
+                    EXPECT_EQ(m.ascent(), q.ascent()) << px << (hinted ? " hinted" : "");
+                }
             }
         }
     }
