@@ -24,9 +24,9 @@ bool fuzzyEqual(float a, float b) {
     return std::fabs(a - b) * 100000.f <= std::min(std::fabs(a), std::fabs(b));
 }
 
-// 16-bit channel -> 8 bits, rounding to nearest.
+// 16-bit channel -> 8 bits: divided by 257, rounded to nearest.
 int to8(int v16) {
-    return (v16 - (v16 >> 8) + 0x80) >> 8;
+    return (v16 + 128 - ((v16 + 128) >> 8)) >> 8;
 }
 
 struct Hsv16 {

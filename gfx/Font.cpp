@@ -1,13 +1,15 @@
 #include "gfx/Font.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "gfx/FontFile.h"
 #include "gfx/Utf8.h"
 
 // Sizes in font units become pixels as an unhinted common text engine computes them: each
-// advance and each global metric cut down to 1/64 px, each kerning adjustment rounded to the
-// nearest 1/64 px (halves up), kerning only between two letters of the same script.
+// advance cut down to 1/64 px, each global metric, kerning adjustment and the letter spacing
+// rounded to the nearest 1/64 px (halves up), kerning only between two letters of one script.
 
 namespace gfx {
 namespace {
@@ -46,6 +48,8 @@ Script scriptOf(char32_t c) {
 template <class F>
 void walk(const Font& f, std::string_view utf8, F&& each) {
     const FontFile& ff = face(f);
+    // Letter spacing is kept in 64ths of a pixel too (nearest).
+    const double spacing = std::floor(f.letterSpacing * 64 + 0.5) / 64;
     double x = 0;
     int prevGlyph = -1;
     Script run = Script::Common;
@@ -58,7 +62,7 @@ void walk(const Font& f, std::string_view utf8, F&& each) {
         if (prevGlyph >= 0 && sameRun) x += round64(ff.kerning(prevGlyph, g), f);
         if (!sameRun || (run == Script::Common && s != Script::Common)) run = s;
         each(x, g);
-        x += cut64(ff.advance(g), f) + f.letterSpacing;
+        x += cut64(ff.advance(g), f) + spacing;
         prevGlyph = g;
     }
     each(x, -1);
@@ -75,27 +79,45 @@ double FontMetrics::advance(std::string_view utf8) const {
 }
 
 double FontMetrics::ascent() const {
-    return cut64(face(font_).ascender(), font_);
+    return round64(face(font_).ascender(), font_);
 }
 double FontMetrics::descent() const {
-    return cut64(face(font_).descender(), font_);
+    return round64(face(font_).descender(), font_);
 }
 double FontMetrics::capHeight() const {
-    return cut64(face(font_).capHeight(), font_);
+    return round64(face(font_).capHeight(), font_);
 }
 
 Rect FontMetrics::tightBounds(std::string_view utf8) const {
+    // As a common painter measures ink: within a run of one script the glyphs side by side at
+    // their advances rounded up to whole pixels (no kerning, no spacing), each run starting at
+    // its true pen position; each box that of the glyph's rasterised pixels (the scaled
+    // outline's box widened to whole pixels), y down; it reaches right and down to the pen's
+    // start point at least.
     const FontFile& ff = face(font_);
-    Rect box;
-    walk(font_, utf8, [&](double x, int g) {
+    std::vector<double> pen;
+    penPositions(utf8, pen);
+    constexpr double kNone = std::numeric_limits<double>::infinity();
+    double l = kNone, t = kNone, r = 0, b = 0, x = 0;
+    Script run = Script::Common;
+    size_t i = 0, k = 0;
+    while (i < utf8.size()) {
+        const char32_t cp = nextCodePoint(utf8, i);
+        const Script s = scriptOf(cp);
+        if (s != Script::Common && run != Script::Common && s != run) x = pen[k];  // a new run
+        if (s != Script::Common) run = s;
+        const int g = ff.glyph(cp);
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-        if (g < 0 || !ff.box(g, x0, y0, x1, y1)) return;
-        // y up in the font, down on the canvas.
-        const double l = x + round64(x0, font_), r = x + round64(x1, font_);
-        const double t = -round64(y1, font_), b = -round64(y0, font_);
-        box = box.united(Rect{l, t, r - l, b - t});
-    });
-    return box;
+        if (!ff.box(g, x0, y0, x1, y1)) x0 = y0 = x1 = y1 = 0;  // no outline: a point at the pen
+        l = std::min(l, x + std::floor(round64(x0, font_)));
+        r = std::max(r, x + std::ceil(round64(x1, font_)));
+        t = std::min(t, -std::ceil(round64(y1, font_)));
+        b = std::max(b, -std::floor(round64(y0, font_)));
+        x += std::ceil(cut64(ff.advance(g), font_));
+        ++k;
+    }
+    if (l == kNone) return {};
+    return {l, t, r - l, b - t};
 }
 
 void FontMetrics::penPositions(std::string_view utf8, std::vector<double>& out) const {

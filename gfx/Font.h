@@ -41,7 +41,9 @@ public:
     double descent() const;  // below the baseline, positive
     double height() const { return ascent() + descent(); }
     double capHeight() const;
-    // The ink box of the string's glyphs relative to the pen's start on the baseline.
+    // The ink box of the string relative to the pen's start on the baseline, as a common 2D
+    // painter measures it: glyphs at their advances rounded up to whole pixels (no kerning or
+    // spacing), each glyph's rasterised pixels (its outline's box widened to whole pixels).
     Rect tightBounds(std::string_view utf8) const;
     // Where each character's pen position lies (size() = number of code points + 1; last = advance).
     // Drawing a string with letter spacing places its characters one by one at these positions.
