@@ -3,14 +3,14 @@
 #include <QPixmap>
 #include <cmath>
 
-#include "art/Painter.h"
 #include "runtime/qt/PictureCache.h"
+#include "runtime/qt/QtArt.h"
 
 namespace rtqt {
 
 QImage CursorCache::cursorImage(rt::PictureRef ref, qreal dpr) {
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0)) return {};
-    QImage img = art::paintPicture(ref.list->name(), ref.index, dpr);
+    QImage img = paintPictureImage(ref.list->name(), ref.index, dpr);
     if (img.isNull()) return img;
     const qreal ratio = img.devicePixelRatio();
     img = img.convertToFormat(QImage::Format_ARGB32);

@@ -6,7 +6,7 @@
 #include <functional>
 #include <thread>
 
-#include "art/Painter.h"
+#include "runtime/qt/QtArt.h"
 
 namespace rtqt {
 
@@ -48,7 +48,7 @@ QRect opaqueBand(const QImage& img) {
 // its alpha channel: drawing it is then a plain copy, not a blend (the panels fill most of the
 // screen, and a blend of them costs several times a copy on a large screen).
 PictureCache::Painted paintedPicture(const rt::PictureList& list, int index, int ratio) {
-    PictureCache::Painted out{art::paintPicture(list.name(), index, ratio / 100.0), {}};
+    PictureCache::Painted out{paintPictureImage(list.name(), index, ratio / 100.0), {}};
     QImage& img = out.image;
     if (img.isNull()) return out;
     out.opaque = opaqueBand(img);

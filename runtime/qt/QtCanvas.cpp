@@ -130,9 +130,9 @@ QPainterPath qtPath(const gfx::Path& path) {
     return q;
 }
 
-QtCanvas::QtCanvas(QPainter& p) : p_(p) {
-    p_.setFont(qtFont(font_));
-}
+// The painter's font is set when the canvas's is: painting without text needs no font (nor the
+// gui application a font needs).
+QtCanvas::QtCanvas(QPainter& p) : p_(p) {}
 
 double QtCanvas::ratio() const {
     return p_.device() ? p_.device()->devicePixelRatioF() : 1.0;

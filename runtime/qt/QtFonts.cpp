@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cmath>
 #include <mutex>
@@ -12,20 +13,23 @@
 namespace rtqt {
 
 QString embeddedFamily() {
+    static std::mutex lock;
     static QString family;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        QStringList names;
-        for (bool bold : {false, true}) {
-            const gfx::FontFile& f = gfx::FontFile::sans(bold);
-            // The bytes are the program's own, alive as long as it runs: no copy needed.
-            const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(f.data()),
-                                                            static_cast<qsizetype>(f.size()));
-            const int id = QFontDatabase::addApplicationFontFromData(data);
-            if (id >= 0) names += QFontDatabase::applicationFontFamilies(id);
-        }
-        family = names.isEmpty() ? QStringLiteral("Liberation Sans") : names.first();
-    });
+    const std::lock_guard<std::mutex> hold(lock);
+    if (!family.isEmpty()) return family;
+    // The toolkit's font database exists only with the gui application: without one, nothing
+    // is registered yet (and no text can be drawn); registration happens once one exists.
+    if (!QGuiApplication::instance()) return QStringLiteral("Liberation Sans");
+    QStringList names;
+    for (bool bold : {false, true}) {
+        const gfx::FontFile& f = gfx::FontFile::sans(bold);
+        // The bytes are the program's own, alive as long as it runs: no copy needed.
+        const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(f.data()),
+                                                        static_cast<qsizetype>(f.size()));
+        const int id = QFontDatabase::addApplicationFontFromData(data);
+        if (id >= 0) names += QFontDatabase::applicationFontFamilies(id);
+    }
+    family = names.isEmpty() ? QStringLiteral("Liberation Sans") : names.first();
     return family;
 }
 

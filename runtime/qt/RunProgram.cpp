@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <utility>
 
-#include "art/IconArt.h"
 #include "runtime/qt/ImageHeap.h"
 #include "runtime/qt/MainFrame.h"
+#include "runtime/qt/QtArt.h"
 #include "runtime/qt/QtClock.h"
 #include "runtime/qt/QtTextMeasurer.h"
 #include "runtime/qt/WindowWidget.h"
@@ -75,7 +75,7 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     // instruments are on the screen: nothing shows it before.
     FirstFrameWatch watch([then = std::move(afterFirstFrame)] {
         if (then) then();
-        QApplication::setWindowIcon(art::appIcon());
+        QApplication::setWindowIcon(rtqt::appIcon());
     });
     qapp.installEventFilter(&watch);
     rtqt::MainFrame frame(app);

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <cmath>
 
-#include "art/Painter.h"
+#include "runtime/qt/QtArt.h"
 #include "art/PictureTables.h"
 #include "runtime/qt/CursorCache.h"
 #include "runtime/qt/PictureCache.h"
@@ -38,7 +38,7 @@ TEST(PictureCache, PrefetchPaintsTheSamePicturesAndOldRatiosAreDropped) {
     cache.prefetch(refs, 1.87);
     EXPECT_EQ(cache.size(), static_cast<size_t>(menu.count()));
     for (const rt::PictureRef& r : refs)
-        EXPECT_EQ(cache.picture(r, 1.87), art::paintPicture("ImaMenu", r.index, 1.87)) << r.index;
+        EXPECT_EQ(cache.picture(r, 1.87), rtqt::paintPictureImage("ImaMenu", r.index, 1.87)) << r.index;
 
     const rt::PictureRef strip{&menu, 20};
     for (double ratio : {1.0, 1.25, 1.5, 2.0, 2.5}) cache.picture(strip, ratio);
