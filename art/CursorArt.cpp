@@ -3,6 +3,7 @@
 // the bottom edge. The hot spots in art/PictureTables.cpp (makeImapoint) follow these drawings:
 // fingertip (14, 2); grip centre (12, 14) turned left, (20, 14) turned right; plug tip (6, 4).
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <vector>
@@ -40,14 +41,13 @@ struct Piece {
     enum Kind { RoundRect, Ellipse } kind;
     double x, y, w, h, r;  // rounded rectangle; for an ellipse: centre (x, y), radii w and h, angle r
 
-    // The piece's outline, shrunk all round by `inset`.
-    gfx::Path path(double inset = 0) const {
+    gfx::Path path() const {
         gfx::Path p;
         if (kind == RoundRect) {
-            p.addRoundedRect({x + inset, y + inset, w - 2 * inset, h - 2 * inset}, r - inset, r - inset);
+            p.addRoundedRect({x, y, w, h}, r, r);
             return p;
         }
-        p.addEllipse(Point{0, 0}, w - inset, h - inset);
+        p.addEllipse(Point{0, 0}, w, h);
         gfx::Transform t;
         t.translate(x, y);
         t.rotate(r);
@@ -63,23 +63,124 @@ Piece ellipse(Point c, double rx, double ry, double angleDeg) {
     return {Piece::Ellipse, c.x, c.y, rx, ry, angleDeg};
 }
 
+// A point of the cubic (a, b, c, d) at parameter t, by repeated interpolation.
+Point bezierAt(Point a, Point b, Point c, Point d, double t) {
+    const double m = 1 - t;
+    auto mix = [&](double p0, double p1, double p2, double p3) {
+        double u = p0 * m + p1 * t, v = p1 * m + p2 * t;
+        const double w = p2 * m + p3 * t;
+        u = u * m + v * t;
+        v = v * m + w * t;
+        return u * m + v * t;
+    };
+    return {mix(a.x, b.x, c.x, d.x), mix(a.y, b.y, c.y, d.y)};
+}
+
+// A piece's outline as a polygon: each curve cut into equal steps of its parameter, about one
+// step per unit of the larger side of its control box (2 to 63 steps). The hands have always
+// had these chords for edges; at 32 px a cursor shows them.
+gfx::Polygon chords(const gfx::Path& path) {
+    gfx::Polygon out;
+    Point cur;
+    const gfx::Path cubics = path.toCubics();
+    for (const gfx::Path::Element& e : cubics.elements()) {
+        if (e.op == gfx::Path::Op::Move || e.op == gfx::Path::Op::Line) {
+            cur = e.p[0];
+            out.push_back(cur);
+        } else if (e.op == gfx::Path::Op::Cubic) {
+            const double w = std::max({cur.x, e.p[0].x, e.p[1].x, e.p[2].x}) -
+                             std::min({cur.x, e.p[0].x, e.p[1].x, e.p[2].x});
+            const double h = std::max({cur.y, e.p[0].y, e.p[1].y, e.p[2].y}) -
+                             std::min({cur.y, e.p[0].y, e.p[1].y, e.p[2].y});
+            const int n = std::max(
+                3, static_cast<int>(std::min(64.0f, static_cast<float>(std::max(w, h) * (2 * 3.14 / 6)))));
+            const double step = 1.0 / (n - 1);
+            for (int i = 1; i < n - 1; ++i) out.push_back(bezierAt(cur, e.p[0], e.p[1], e.p[2], i * step));
+            cur = e.p[2];
+            out.push_back(cur);
+        }
+    }
+    // Without repeated points (a closed outline ends where it starts).
+    gfx::Polygon poly;
+    for (const Point& q : out)
+        if (poly.empty() || std::hypot(q.x - poly.back().x, q.y - poly.back().y) > 1e-9) poly.push_back(q);
+    while (poly.size() > 1 &&
+           std::hypot(poly.front().x - poly.back().x, poly.front().y - poly.back().y) <= 1e-9)
+        poly.pop_back();
+    return poly;
+}
+
+// Whether q lies inside the polygon (crossings of a ray to the right).
+bool inside(const gfx::Polygon& poly, Point q) {
+    bool in = false;
+    for (size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+        const Point a = poly[i], b = poly[j];
+        if ((a.y > q.y) != (b.y > q.y) && q.x < (b.x - a.x) * (q.y - a.y) / (b.y - a.y) + a.x) in = !in;
+    }
+    return in;
+}
+
+// Where the edges of two polygons cross.
+std::vector<Point> crossings(const gfx::Polygon& p, const gfx::Polygon& q) {
+    std::vector<Point> out;
+    for (size_t i = 0; i < p.size(); ++i) {
+        const Point a = p[i], b = p[(i + 1) % p.size()];
+        for (size_t j = 0; j < q.size(); ++j) {
+            const Point c = q[j], d = q[(j + 1) % q.size()];
+            const double den = (b.x - a.x) * (d.y - c.y) - (b.y - a.y) * (d.x - c.x);
+            if (std::abs(den) < 1e-12) continue;
+            const double t = ((c.x - a.x) * (d.y - c.y) - (c.y - a.y) * (d.x - c.x)) / den;
+            const double u = ((c.x - a.x) * (b.y - a.y) - (c.y - a.y) * (b.x - a.x)) / den;
+            if (t >= 0 && t < 1 && u >= 0 && u < 1) out.push_back(a + (b - a) * t);
+        }
+    }
+    return out;
+}
+
 // White skin with a light shade towards the bottom right, and the dark outline round the
-// pieces taken together: every piece is first laid in the outline's colour with its edge,
-// then the skin over every piece shrunk by half the outline, so the edges where pieces overlap
-// vanish under the skin and only the outer edge stays.
+// pieces taken together: the skin over every piece, then each piece's edge where it lies
+// outside all the others (the edges inside the hand are not drawn), rounded into the corners
+// where two pieces' edges meet.
 void skin(gfx::Canvas& p, const std::vector<Piece>& pieces) {
+    std::vector<gfx::Polygon> outlines;
     gfx::Rect b;
-    for (const Piece& piece : pieces) b = b.united(piece.path().boundingRect());
+    for (const Piece& piece : pieces) {
+        outlines.push_back(chords(piece.path()));
+        b = b.united(gfx::polygonPath(outlines.back()).boundingRect());
+    }
     gfx::LinearGradient g(b.topLeft(), b.bottomRight());
     g.setColorAt(0, Color(255, 255, 255));
     g.setColorAt(1, Color(214, 218, 228));
-    p.setPen(Pen(kOutline, kOutlineWidth, gfx::Cap::Round, gfx::Join::Round));
-    p.setBrush(kOutline);
-    for (const Piece& piece : pieces) p.drawPath(piece.path());
     p.setPen(Pen::none());
     p.setBrush(g);
-    for (const Piece& piece : pieces) p.drawPath(piece.path(kOutlineWidth / 2));
+    for (const gfx::Polygon& o : outlines) p.drawPolygon(o);
     p.setPen(Pen(kOutline, kOutlineWidth, gfx::Cap::Round, gfx::Join::Round));
+    p.setBrush(gfx::Brush::none());
+    const gfx::Rect around = b.adjusted(-2, -2, 2, 2);
+    for (size_t i = 0; i < outlines.size(); ++i) {
+        const gfx::SavedState saved(p);
+        for (size_t j = 0; j < outlines.size(); ++j) {
+            if (j == i) continue;
+            gfx::Path outside;  // everything but piece j (a hole in a larger rectangle)
+            outside.addRect(around);
+            outside.addPolygon(outlines[j]);
+            outside.closeSubpath();
+            p.clipPath(outside);
+        }
+        p.drawPolygon(outlines[i]);
+    }
+    p.setPen(Pen::none());
+    p.setBrush(kOutline);
+    for (size_t i = 0; i < outlines.size(); ++i)
+        for (size_t j = i + 1; j < outlines.size(); ++j)
+            for (Point corner : crossings(outlines[i], outlines[j])) {
+                bool onEdge = true;
+                for (size_t k = 0; k < outlines.size() && onEdge; ++k)
+                    if (k != i && k != j && inside(outlines[k], corner)) onEdge = false;
+                if (onEdge) p.drawEllipse(corner, kOutlineWidth / 2, kOutlineWidth / 2);
+            }
+    p.setPen(Pen(kOutline, kOutlineWidth, gfx::Cap::Round, gfx::Join::Round));
+    p.setBrush(g);
 }
 
 struct Crease {

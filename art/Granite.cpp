@@ -63,8 +63,13 @@ private:
 }  // namespace
 
 gfx::Image graniteImage(gfx::Size logical, double dpr, uint32_t seed, int tone) {
-    const int w = std::max(1, static_cast<int>(std::ceil(logical.w * dpr)));
-    const int h = std::max(1, static_cast<int>(std::ceil(logical.h * dpr)));
+    if (!(dpr > 0 && dpr <= 64)) dpr = 1;  // not a usable ratio: one device pixel a unit
+    // Whole device pixels, at least one and at most a very large screen's worth.
+    auto pixels = [dpr](double v) {
+        const double n = std::ceil(v * dpr);
+        return n >= 1 ? (n <= 16384 ? static_cast<int>(n) : 16384) : 1;
+    };
+    const int w = pixels(logical.w), h = pixels(logical.h);
     gfx::Image img(w, h, dpr);
     // Per column: the logical x and its place in the two mottle grids and the grain-kind grid.
     std::vector<double> lxs(static_cast<size_t>(w));

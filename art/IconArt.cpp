@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "gfx/Canvas.h"
@@ -146,20 +148,41 @@ void paintSmall(gfx::Canvas& p, int px) {
     paintTrace(p, screen, std::max(1.5, px / 12.0), false);
 }
 
-// A number as SVG writes it: up to five significant digits, a point as the decimal separator
-// whatever the process's locale.
+// A number as SVG writes it: up to five significant digits (a half rounded away from zero), no
+// trailing zeros, a point as the decimal separator whatever the process's locale.
 std::string svgNumber(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.5g", v);
-    std::string out;
-    for (const char* ch = buf; *ch; ++ch) {
-        const bool plain = (*ch >= '0' && *ch <= '9') || *ch == '-' || *ch == '+' || *ch == 'e';
-        if (plain)
-            out += *ch;
-        else if (out.empty() || out.back() != '.')
-            out += '.';  // the locale's separator, however many bytes it takes
+    if (v == 0 || !std::isfinite(v)) return "0";
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.16e", std::fabs(v));  // d.dddddddddddddddde[+-]xx
+    std::string digits;
+    for (const char* ch = buf; *ch && *ch != 'e' && *ch != 'E'; ++ch)
+        if (*ch >= '0' && *ch <= '9') digits += *ch;
+    int exponent = std::atoi(std::strchr(buf, 'e') ? std::strchr(buf, 'e') + 1 : "0");
+    std::string kept = digits.substr(0, 5);
+    if (digits[5] >= '5') {  // round the fifth digit up, carrying
+        int i = 4;
+        while (i >= 0 && kept[static_cast<size_t>(i)] == '9') kept[static_cast<size_t>(i--)] = '0';
+        if (i < 0) {
+            kept.insert(kept.begin(), '1');
+            kept.pop_back();
+            ++exponent;
+        } else {
+            ++kept[static_cast<size_t>(i)];
+        }
     }
-    return out;
+    while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
+    std::string out = v < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= 5) {  // d.ddde+xx, as a C library writes %g
+        out += kept.substr(0, 1);
+        if (kept.size() > 1) out += "." + kept.substr(1);
+        char e[16];
+        std::snprintf(e, sizeof e, "e%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return out + e;
+    }
+    if (exponent < 0) return out + "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + kept;
+    const auto point = static_cast<size_t>(exponent + 1);
+    if (kept.size() <= point) return out + kept + std::string(point - kept.size(), '0');
+    return out + kept.substr(0, point) + "." + kept.substr(point);
 }
 
 std::string svgRect(const gfx::Rect& r, double radius, const std::string& fill,

@@ -43,12 +43,11 @@ bool paintPicture(gfx::Canvas& c, std::string_view listName, int n) {
     const PaintFn paint = painterOf(listName);
     if (size.w <= 0 || size.h <= 0 || !paint) return false;
     // Every picture starts from the same state whatever the caller left: a one-unit black pen,
-    // no brush, the default font, antialiasing on, clipped to the picture.
+    // no brush, antialiasing on, clipped to the picture (each sets its own font before text).
     const gfx::SavedState saved(c);
     c.setAntialiasing(true);
     c.setPen(gfx::Pen(gfx::kBlack, 1));
     c.setBrush(gfx::Brush::none());
-    c.setFont(gfx::Font{});
     c.clipRect({0, 0, size.w, size.h});
     paint(c, n);
     return true;
