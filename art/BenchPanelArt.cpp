@@ -283,6 +283,39 @@ void generatorFront(gfx::Canvas& p) {
 
 // ---- Media 13, 14: rocker power switch ------------------------------------------------------
 
+// One half of the rocker (see rockerSwitch): pressed in and shaded, or standing out and lit
+// along its outer edge.
+void rockerHalf(gfx::Canvas& p, const Rect& r, bool on, bool pressed, bool isUpper) {
+    gfx::LinearGradient g(r.topLeft(), r.bottomLeft());
+    Color a, b;  // towards the frame's end, towards the pivot
+    if (on) {
+        a = pressed ? Color(120, 16, 10) : Color(255, 120, 88);
+        b = pressed ? Color(200, 36, 22) : Color(255, 72, 44);
+    } else {
+        a = pressed ? Color(45, 9, 7) : Color(128, 34, 28);
+        b = pressed ? Color(66, 13, 10) : Color(96, 23, 18);
+    }
+    g.setColorAt(isUpper ? 0 : 1, a);
+    g.setColorAt(isUpper ? 1 : 0, b);
+    p.setPen(Pen(on ? Color(120, 16, 8) : Color(30, 6, 5), 0.6));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 1.8, 1.8);
+    if (pressed) {  // the shadow the standing half casts on the pressed one, along the pivot
+        gfx::LinearGradient s(isUpper ? r.bottomLeft() : r.topLeft(),
+                              isUpper ? r.bottomLeft() - Point{0, 4} : r.topLeft() + Point{0, 4});
+        s.setColorAt(0, Color(0, 0, 0, 120));
+        s.setColorAt(1, Color(0, 0, 0, 0));
+        p.setPen(Pen::none());
+        p.setBrush(s);
+        p.drawRect(isUpper ? Rect(r.left(), r.bottom() - 4, r.width(), 4)
+                           : Rect(r.left(), r.top(), r.width(), 4));
+    } else {  // light on the edge that stands out
+        p.setPen(Pen(Color(255, 255, 255, on ? 170 : 90), 0.8));
+        const double y = isUpper ? r.top() + 1.2 : r.bottom() - 1.2;
+        p.drawLine(r.left() + 2, y, r.right() - 2, y);
+    }
+}
+
 void rockerSwitch(gfx::Canvas& p, bool on) {
     const Rect frame(0.5, 0.5, 19, 42);
     gfx::LinearGradient fg(frame.topLeft(), frame.bottomLeft());
@@ -296,38 +329,8 @@ void rockerSwitch(gfx::Canvas& p, bool on) {
     // light. Switched on, the rocker is lit from inside; off, it is a dull dark red.
     const double split = on ? 19.0 : 24.0;
     const Rect upper(3, 3, 14, split - 3), lower(3, split, 14, 40 - split);
-    auto half = [&](const Rect& r, bool pressed, bool isUpper) {
-        gfx::LinearGradient g(r.topLeft(), r.bottomLeft());
-        Color a, b;  // towards the frame's end, towards the pivot
-        if (on) {
-            a = pressed ? Color(120, 16, 10) : Color(255, 120, 88);
-            b = pressed ? Color(200, 36, 22) : Color(255, 72, 44);
-        } else {
-            a = pressed ? Color(45, 9, 7) : Color(128, 34, 28);
-            b = pressed ? Color(66, 13, 10) : Color(96, 23, 18);
-        }
-        g.setColorAt(isUpper ? 0 : 1, a);
-        g.setColorAt(isUpper ? 1 : 0, b);
-        p.setPen(Pen(on ? Color(120, 16, 8) : Color(30, 6, 5), 0.6));
-        p.setBrush(g);
-        p.drawRoundedRect(r, 1.8, 1.8);
-        if (pressed) {  // the shadow the standing half casts on the pressed one, along the pivot
-            gfx::LinearGradient s(isUpper ? r.bottomLeft() : r.topLeft(),
-                                  isUpper ? r.bottomLeft() - Point{0, 4} : r.topLeft() + Point{0, 4});
-            s.setColorAt(0, Color(0, 0, 0, 120));
-            s.setColorAt(1, Color(0, 0, 0, 0));
-            p.setPen(Pen::none());
-            p.setBrush(s);
-            p.drawRect(isUpper ? Rect(r.left(), r.bottom() - 4, r.width(), 4)
-                               : Rect(r.left(), r.top(), r.width(), 4));
-        } else {  // light on the edge that stands out
-            p.setPen(Pen(Color(255, 255, 255, on ? 170 : 90), 0.8));
-            const double y = isUpper ? r.top() + 1.2 : r.bottom() - 1.2;
-            p.drawLine(r.left() + 2, y, r.right() - 2, y);
-        }
-    };
-    half(upper, on, true);
-    half(lower, !on, false);
+    rockerHalf(p, upper, on, on, true);
+    rockerHalf(p, lower, on, !on, false);
     if (on) {  // the glow of the lamp inside
         gfx::RadialGradient glow({10, 22}, 16);
         glow.setColorAt(0, Color(255, 200, 150, 80));

@@ -106,7 +106,8 @@ void paintBladeStub(gfx::Canvas& p, Point d, Blade blade) {
 
 // The channel's name in a tag, its left edge at `left`, centred on y.
 gfx::Rect paintNameTag(gfx::Canvas& p, double left, double y, std::string_view name, const LeadInk& ink) {
-    const gfx::Font f = kit::font(12, true);
+    gfx::Font f = kit::font(12, true);
+    f.hinted = true;  // fitted to the pixel grid vertically, like the schematic's letters
     const double w = gfx::FontMetrics(f).advance(name) + 9;
     const gfx::Rect tag(left, y - 8, w, 16);
     p.setPen(Pen(ink.core, 1.2));

@@ -80,8 +80,11 @@ constexpr SchemaLayout kBox{
     .smallPx = 11,
 };
 
+// The schematic's letters are fitted to the pixel grid vertically, crisp on the peach ground.
 gfx::Font letterFont(int px) {
-    return kit::font(px, true);
+    gfx::Font f = kit::font(px, true);
+    f.hinted = true;
+    return f;
 }
 
 // Text centred on c (by its ink box, so single capitals sit exactly).

@@ -125,9 +125,11 @@ void paintBezel(gfx::Canvas& c) {
     c.drawRect(kScreen);
 }
 
-// The slant of the name's oblique letters: tan 12 degrees, the usual italic angle of the
-// typeface, made by shearing the upright bold about the baseline.
+// The name's oblique letters are the upright bold sheared about the baseline by the typeface's
+// italic angle (12 degrees, tan = 0.21256), the font having no italic of its own. Its drawn
+// italic also sits a quarter pixel further left: the shear alone would lean the word right.
 constexpr double kItalicSlant = 0.21256;
+constexpr double kItalicShift = 0.27;
 
 void paintNamePlate(gfx::Canvas& c) {
     const Rect plate(31, 8, 419, 17);
@@ -146,7 +148,7 @@ void paintNamePlate(gfx::Canvas& c) {
     c.setPen(Pen(Color(222, 226, 232)));
     {
         const gfx::SavedState saved(c);
-        c.translate(base);
+        c.translate(base.x - kItalicShift, base.y);
         c.setTransform(gfx::Transform{1, 0, -kItalicSlant, 1, 0, 0} * c.transform());
         c.drawText(Point{0, 0}, kName);
     }
