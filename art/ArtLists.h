@@ -1,29 +1,31 @@
 #pragma once
 // One painting function per picture list, each in its own source file. Each paints picture n
-// (1-based, already range-checked) into `p`, whose coordinate system is the picture's own pixels
+// (1-based, already range-checked) into `c`, whose units are the picture's own pixels
 // (0,0)-(w,h); the device pixel ratio is already applied by the caller, so draw with
-// antialiasing in logical pixels and the result is crisp at any ratio. The image starts fully
+// antialiasing in logical pixels and the result is crisp at any ratio. The surface starts fully
 // transparent (cursors: paint black where transparent is wanted; the binding turns black into
 // transparency).
 
-class QPainter;
+namespace gfx {
+class Canvas;
+}
 
 namespace art {
 
-void paintImaMenu(QPainter& p, int n);
-void paintImapoint(QPainter& p, int n);
-void paintBtnGene(QPainter& p, int n);
-void paintLed(QPainter& p, int n);
-void paintImaBtnDec(QPainter& p, int n);
-void paintMedia(QPainter& p, int n);
-void paintSchema(QPainter& p, int n);
-void paintImageMasse(QPainter& p, int n);
-void paintImageY1(QPainter& p, int n);
-void paintImageY2(QPainter& p, int n);
-void paintImageList1(QPainter& p, int n);
-void paintImageList2(QPainter& p, int n);
-void paintSensivert(QPainter& p, int n);
-void paintBalay(QPainter& p, int n);
-void paintDecalDG(QPainter& p, int n);
+void paintImaMenu(gfx::Canvas& c, int n);
+void paintImapoint(gfx::Canvas& c, int n);
+void paintBtnGene(gfx::Canvas& c, int n);
+void paintLed(gfx::Canvas& c, int n);
+void paintImaBtnDec(gfx::Canvas& c, int n);
+void paintMedia(gfx::Canvas& c, int n);
+void paintSchema(gfx::Canvas& c, int n);
+void paintImageMasse(gfx::Canvas& c, int n);
+void paintImageY1(gfx::Canvas& c, int n);
+void paintImageY2(gfx::Canvas& c, int n);
+void paintImageList1(gfx::Canvas& c, int n);
+void paintImageList2(gfx::Canvas& c, int n);
+void paintSensivert(gfx::Canvas& c, int n);
+void paintBalay(gfx::Canvas& c, int n);
+void paintDecalDG(gfx::Canvas& c, int n);
 
 }  // namespace art

@@ -4,6 +4,8 @@
 // are kept while the pixels stay inside the cell. Every pixel gets the value the plain formula
 // gives (the same arithmetic on the same numbers).
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "art/DrawKit.h"
@@ -58,12 +60,18 @@ private:
     double a_ = 0, b_ = 0, c_ = 0, d_ = 0;
 };
 
+// A logical length in whole device pixels, at least one and at most a very large screen's worth.
+int devicePixels(double v, double dpr) {
+    const double n = std::ceil(v * dpr);
+    return n >= 1 ? (n <= 16384 ? static_cast<int>(n) : 16384) : 1;
+}
+
 }  // namespace
 
-QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int tone) {
-    const int w = std::max(1, static_cast<int>(std::ceil(logical.width() * dpr)));
-    const int h = std::max(1, static_cast<int>(std::ceil(logical.height() * dpr)));
-    QImage img(w, h, QImage::Format_RGB32);
+gfx::Image graniteImage(gfx::Size logical, double dpr, uint32_t seed, int tone) {
+    if (!(dpr > 0 && dpr <= 64)) dpr = 1;  // not a usable ratio: one device pixel a unit
+    const int w = devicePixels(logical.w, dpr), h = devicePixels(logical.h, dpr);
+    gfx::Image img(w, h, dpr);
     // Per column: the logical x and its place in the two mottle grids and the grain-kind grid.
     std::vector<double> lxs(static_cast<size_t>(w));
     std::vector<Axis> coarseX(lxs.size()), fineX(lxs.size());
@@ -78,7 +86,7 @@ QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int tone) {
     }
     CellNoise coarse(seed), fine(seed + 1), grainNoise(seed + 2);
     for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        uint32_t* line = img.row(y);
         const double ly = (y + 0.5) / dpr;
         const Axis coarseY = axis(ly / 9.0), fineY = axis(ly / 3.2);
         const int kindY = floorInt(ly / 2.2);
@@ -112,10 +120,9 @@ QImage graniteImage(const QSizeF& logical, qreal dpr, uint32_t seed, int tone) {
             }
             const double grainOfFilm = (noise01(x, y, seed + 4) - 0.5) * 5;
             auto c = [&](double t) { return std::clamp(static_cast<int>(t + grainOfFilm), 0, 255); };
-            line[x] = qRgb(c(r), c(g), c(b));
+            line[x] = gfx::argb(255, c(r), c(g), c(b));
         }
     }
-    img.setDevicePixelRatio(dpr);
     return img;
 }
 

@@ -5,21 +5,19 @@
 // size); below 32 px it keeps only the screen and the curve, so it stays readable at 16 px.
 // The same drawing is also written as SVG for the scalable icon theme entry.
 
-#include <QByteArray>
-#include <QIcon>
-#include <QImage>
+#include <string>
+
+namespace gfx {
+class Canvas;
+}
 
 namespace art {
 
-// The icon as a square image of px by px pixels (transparent around the instrument).
-// A null image when px < 1.
-QImage paintAppIcon(int px);
+// The icon into a square of px by px units from the origin (transparent around the instrument),
+// for a canvas of one device pixel a unit. Nothing is drawn when px < 1.
+void paintAppIcon(gfx::Canvas& c, int px);
 
-// The icon at the sizes desktops ask for (16 to 256 px), for the window and the task bar.
-// Needs the gui application (it makes pixmaps).
-QIcon appIcon();
-
-// The full-detail drawing as a standalone SVG document (a 64 x 64 view box).
-QByteArray appIconSvg();
+// The full-detail drawing as a standalone SVG document (a 64 x 64 view box), UTF-8.
+std::string appIconSvg();
 
 }  // namespace art

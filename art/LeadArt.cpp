@@ -7,32 +7,31 @@
 // covers the schematic's dot on both; everything else stays transparent. The pictures at D
 // also repaint the part of the switch blade they cover.
 
-#include <QFont>
-#include <QFontMetricsF>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
-#include <QString>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "art/ArtLists.h"
+#include "art/DrawKit.h"
 #include "art/SchemaArt.h"
 
 namespace art {
 namespace {
 
+using gfx::Color;
+using gfx::Pen;
+using gfx::Point;
 using schematic::Blade;
 using schematic::Node;
 
 // Where the wiring places a picture's top-left corner, in schematic units.
 struct Placement {
-    QPointF box;    // on the oscilloscope's box schematic
-    QPointF bench;  // on the bench copy
+    Point box;    // on the oscilloscope's box schematic
+    Point bench;  // on the bench copy
 };
 
 struct LeadPicture {
-    QSizeF size;
+    gfx::Size size;
     Node node;
     Placement at;
     std::optional<Blade> blade;  // pictures at D carry the blade of their switch position
@@ -58,31 +57,31 @@ constexpr LeadPicture kGround[] = {
 };
 
 struct LeadInk {
-    QRgb core;
-    QRgb sheath;
+    Color core;
+    Color sheath;
 };
-constexpr LeadInk kRed{0xffd81e1e, 0xff6e0a0a};
-constexpr LeadInk kBlack{0xff202020, 0xff000000};
+constexpr LeadInk kRed{{0xd8, 0x1e, 0x1e}, {0x6e, 0x0a, 0x0a}};
+constexpr LeadInk kBlack{{0x20, 0x20, 0x20}, {0x00, 0x00, 0x00}};
 
-constexpr qreal kClipRadius = 4.6;
-constexpr qreal kLeadWidth = 2.2;
+constexpr double kClipRadius = 4.6;
+constexpr double kLeadWidth = 2.2;
 
 // The node in the picture's own pixels: halfway between where the two placements put it, so
 // it lies within a pixel of the dot on both schematics.
-QPointF attachPoint(const LeadPicture& pic) {
+Point attachPoint(const LeadPicture& pic) {
     using namespace schematic;
-    const QPointF onBox = nodeAt(kBoxNodes, pic.node) - toPixels(kBoxScale, pic.at.box);
-    const QPointF onBench = nodeAt(kBenchNodes, pic.node) - toPixels(kBenchScale, pic.at.bench);
+    const Point onBox = nodeAt(kBoxNodes, pic.node) - toPixels(kBoxScale, pic.at.box);
+    const Point onBench = nodeAt(kBenchNodes, pic.node) - toPixels(kBenchScale, pic.at.bench);
     return (onBox + onBench) / 2;
 }
 
-QPen roundPen(QRgb c, qreal width) {
-    return QPen(QColor(c), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+Pen roundPen(Color c, double width) {
+    return Pen(c, width, gfx::Cap::Round, gfx::Join::Round);
 }
 
 // A cable: a dark sheath under a coloured core.
-void paintCable(QPainter& p, const QPolygonF& path, const LeadInk& ink) {
-    p.setBrush(Qt::NoBrush);
+void paintCable(gfx::Canvas& p, const gfx::Polygon& path, const LeadInk& ink) {
+    p.setBrush(gfx::Brush::none());
     p.setPen(roundPen(ink.sheath, kLeadWidth + 1.4));
     p.drawPolyline(path);
     p.setPen(roundPen(ink.core, kLeadWidth));
@@ -90,79 +89,78 @@ void paintCable(QPainter& p, const QPolygonF& path, const LeadInk& ink) {
 }
 
 // The clip closing on the node, with a small highlight.
-void paintClip(QPainter& p, QPointF c, const LeadInk& ink) {
-    p.setPen(QPen(QColor(ink.sheath), 1.1));
-    p.setBrush(QColor(ink.core));
+void paintClip(gfx::Canvas& p, Point c, const LeadInk& ink) {
+    p.setPen(Pen(ink.sheath, 1.1));
+    p.setBrush(ink.core);
     p.drawEllipse(c, kClipRadius, kClipRadius);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 150));
-    p.drawEllipse(c + QPointF(-1.4, -1.4), 1.3, 1.3);
+    p.setPen(Pen::none());
+    p.setBrush(Color(255, 255, 255, 150));
+    p.drawEllipse(c + Point{-1.4, -1.4}, 1.3, 1.3);
 }
 
 // The part of the switch blade inside the picture, drawn as the schematic draws it.
-void paintBladeStub(QPainter& p, QPointF d, Blade blade) {
+void paintBladeStub(gfx::Canvas& p, Point d, Blade blade) {
     p.setPen(roundPen(schematic::kWire, schematic::kBladeWidth));
     p.drawLine(d, d + schematic::bladeDirection(blade));
 }
 
 // The channel's name in a tag, its left edge at `left`, centred on y.
-QRectF paintNameTag(QPainter& p, qreal left, qreal y, const QString& name, const LeadInk& ink) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(12);
-    f.setBold(true);
-    const qreal w = QFontMetricsF(f).horizontalAdvance(name) + 9;
-    const QRectF tag(left, y - 8, w, 16);
-    p.setPen(QPen(QColor(ink.core), 1.2));
-    p.setBrush(QColor(255, 252, 246));
+gfx::Rect paintNameTag(gfx::Canvas& p, double left, double y, std::string_view name, const LeadInk& ink) {
+    gfx::Font f = kit::font(12, true);
+    f.hinted = true;  // fitted to the pixel grid vertically, like the schematic's letters
+    const double w = gfx::FontMetrics(f).advance(name) + 9;
+    const gfx::Rect tag(left, y - 8, w, 16);
+    p.setPen(Pen(ink.core, 1.2));
+    p.setBrush(Color(255, 252, 246));
     p.drawRoundedRect(tag.adjusted(0.6, 0.6, -0.6, -0.6), 3, 3);
     p.setFont(f);
-    p.drawText(tag, Qt::AlignCenter, name);
+    p.drawText(tag, gfx::AlignCenter, name);
     return tag;
 }
 
 // Probe lead: from the node down at 45 degrees to the name's height, then across to an arrow
 // on the name tag near the picture's right end.
-void paintProbe(QPainter& p, const LeadPicture& pic, const QString& name) {
-    const QPointF a = attachPoint(pic);
+void paintProbe(gfx::Canvas& p, const LeadPicture& pic, std::string_view name) {
+    const Point a = attachPoint(pic);
     if (pic.blade) paintBladeStub(p, a, *pic.blade);
-    const qreal y = pic.size.height() - 11;
-    const qreal tagLeft = pic.size.width() - 46;
-    const qreal tip = tagLeft - 1, head = 8;
-    paintCable(p, QPolygonF{a, {a.x() + (y - a.y()), y}, {tip - head + 1, y}}, kRed);
-    p.setPen(QPen(QColor(kRed.sheath), 0.8));
-    p.setBrush(QColor(kRed.core));
-    p.drawPolygon(QPolygonF{{tip, y}, {tip - head, y - 4.2}, {tip - head, y + 4.2}});
+    const double y = pic.size.h - 11;
+    const double tagLeft = pic.size.w - 46;
+    const double tip = tagLeft - 1, head = 8;
+    paintCable(p, {a, {a.x + (y - a.y), y}, {tip - head + 1, y}}, kRed);
+    p.setPen(Pen(kRed.sheath, 0.8));
+    p.setBrush(kRed.core);
+    p.drawPolygon({{tip, y}, {tip - head, y - 4.2}, {tip - head, y + 4.2}});
     paintNameTag(p, tagLeft, y, name, kRed);
     paintClip(p, a, kRed);
 }
 
 // Ground lead: from the node down at 45 degrees, a short way across, then down into the
 // ground symbol.
-void paintGroundLead(QPainter& p, const LeadPicture& pic) {
-    const QPointF a = attachPoint(pic);
-    const qreal h = pic.size.height(), x = a.x() + 64, y = h - 14;
-    const qreal barTop = h - 8;
-    paintCable(p, QPolygonF{a, {a.x() + (y - a.y()), y}, {x, y}, {x, barTop}}, kBlack);
-    p.setPen(QPen(QColor(kBlack.core), 1.8, Qt::SolidLine, Qt::FlatCap));
-    const qreal halfWidths[] = {10, 6.5, 3};
+void paintGroundLead(gfx::Canvas& p, const LeadPicture& pic) {
+    const Point a = attachPoint(pic);
+    const double h = pic.size.h, x = a.x + 64, y = h - 14;
+    const double barTop = h - 8;
+    paintCable(p, {a, {a.x + (y - a.y), y}, {x, y}, {x, barTop}}, kBlack);
+    p.setPen(Pen(kBlack.core, 1.8, gfx::Cap::Flat));
+    const double halfWidths[] = {10, 6.5, 3};
     for (int i = 0; i < 3; ++i) {
-        const qreal by = barTop + 3 * i;
-        p.drawLine(QPointF(x - halfWidths[i], by), QPointF(x + halfWidths[i], by));
+        const double by = barTop + 3 * i;
+        p.drawLine({x - halfWidths[i], by}, {x + halfWidths[i], by});
     }
     paintClip(p, a, kBlack);
 }
 
 }  // namespace
 
-void paintImageY1(QPainter& p, int n) {
-    paintProbe(p, kProbe1[n - 1], QStringLiteral("Y1"));
+void paintImageY1(gfx::Canvas& p, int n) {
+    paintProbe(p, kProbe1[n - 1], "Y1");
 }
 
-void paintImageY2(QPainter& p, int n) {
-    paintProbe(p, kProbe2[n - 1], QStringLiteral("Y2"));
+void paintImageY2(gfx::Canvas& p, int n) {
+    paintProbe(p, kProbe2[n - 1], "Y2");
 }
 
-void paintImageMasse(QPainter& p, int n) {
+void paintImageMasse(gfx::Canvas& p, int n) {
     paintGroundLead(p, kGround[n - 1]);
 }
 

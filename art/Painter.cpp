@@ -1,7 +1,5 @@
 #include "art/Painter.h"
 
-#include <QPainter>
-#include <cmath>
 #include <string_view>
 
 #include "art/ArtLists.h"
@@ -10,7 +8,7 @@
 namespace art {
 namespace {
 
-using PaintFn = void (*)(QPainter&, int);
+using PaintFn = void (*)(gfx::Canvas&, int);
 
 struct Entry {
     std::string_view name;
@@ -25,32 +23,34 @@ constexpr Entry kPainters[] = {
     {"Sensivert", paintSensivert},   {"Balay", paintBalay},           {"DecalDG", paintDecalDG},
 };
 
+PaintFn painterOf(std::string_view listName) {
+    for (const Entry& e : kPainters)
+        if (e.name == listName) return e.paint;
+    return nullptr;
+}
+
 }  // namespace
 
-QImage paintPicture(std::string_view listName, int n, qreal dpr) {
+gfx::Size pictureSize(std::string_view listName, int n) {
     const rt::PictureList* l = findList(listName);
-    if (!l || !l->has(n) || dpr <= 0) return {};
+    if (!l || !l->has(n)) return {};
     const rt::PictureInfo& info = l->at(n);
-    QImage img(static_cast<int>(std::ceil(info.width * dpr)), static_cast<int>(std::ceil(info.height * dpr)),
-               QImage::Format_ARGB32_Premultiplied);
-    img.setDevicePixelRatio(dpr);
-    img.fill(Qt::transparent);
-    for (const Entry& e : kPainters) {
-        if (e.name == listName) {
-            QPainter p(&img);
-            // QPainter treats a device pixel ratio below 1 as 1: a picture made smaller than its
-            // design size gets the rest of its scale here, so it is drawn whole, not cut off.
-            const qreal applied = p.deviceTransform().m11();
-            if (applied > 0 && std::abs(applied - dpr) > 1e-9) p.scale(dpr / applied, dpr / applied);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.setClipRect(QRectF(0, 0, info.width, info.height));
-            e.paint(p, n);
-            break;
-        }
-    }
-    return img;
+    return {static_cast<double>(info.width), static_cast<double>(info.height)};
+}
+
+bool paintPicture(gfx::Canvas& c, std::string_view listName, int n) {
+    const gfx::Size size = pictureSize(listName, n);
+    const PaintFn paint = painterOf(listName);
+    if (size.w <= 0 || size.h <= 0 || !paint) return false;
+    // Every picture starts from the same state whatever the caller left: a one-unit black pen,
+    // no brush, antialiasing on, clipped to the picture (each sets its own font before text).
+    const gfx::SavedState saved(c);
+    c.setAntialiasing(true);
+    c.setPen(gfx::Pen(gfx::kBlack, 1));
+    c.setBrush(gfx::Brush::none());
+    c.clipRect({0, 0, size.w, size.h});
+    paint(c, n);
+    return true;
 }
 
 }  // namespace art

@@ -24,7 +24,7 @@ std::vector<PictureInfo> sized(std::initializer_list<std::pair<int, int>> sizes)
 
 PictureList makeImaMenu() {
     std::vector<PictureInfo> v;
-    repeat(v, 1, 784, 45);   // 1 oscilloscope menu strip
+    repeat(v, 1, 788, 49);   // 1 oscilloscope menu strip, as large as the strip it fills
     repeat(v, 4, 77, 35);    // 2-5 return arrow
     repeat(v, 4, 142, 27);   // 6-9 program name
     repeat(v, 4, 76, 35);    // 10-13 circuit symbol

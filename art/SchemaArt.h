@@ -5,22 +5,21 @@
 // schematic's D, A and B at the middle of the zones the wiring reacts to, the bench
 // schematic's at the mean of where the bench copies of the leads put them.
 
-#include <QColor>
-#include <QPointF>
-#include <QRgb>
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
 
 namespace art::schematic {
 
 // Pixels per schematic unit (both schematics are 100 x 100 units).
 struct Scale {
-    qreal x;
-    qreal y;
+    double x;
+    double y;
 };
 inline constexpr Scale kBenchScale{3.08, 4.04};  // Schema 1 and 2, 308 x 404 px
 inline constexpr Scale kBoxScale{2.94, 3.42};    // Schema 3 and 4, 294 x 342 px
 
-inline constexpr QPointF toPixels(Scale s, QPointF units) {
-    return {units.x() * s.x, units.y() * s.y};
+inline constexpr gfx::Point toPixels(Scale s, gfx::Point units) {
+    return {units.x * s.x, units.y * s.y};
 }
 
 enum class Node { D, A, B };
@@ -31,8 +30,8 @@ enum class Blade { Discharge, Charge };
 
 // The nodes and the switch, in pixels of each schematic.
 struct Nodes {
-    QPointF d, a, b;
-    QPointF contactCharge, contactDischarge;
+    gfx::Point d, a, b;
+    gfx::Point contactCharge, contactDischarge;
 };
 
 inline constexpr Nodes kBoxNodes{
@@ -42,8 +41,8 @@ inline constexpr Nodes kBoxNodes{
 
 // The bench schematic is taller: its blade keeps the box's direction (the lead pictures at D
 // repaint the blade next to D and must match both), only longer.
-inline constexpr qreal kBenchBladeStretch = 1.4;
-inline constexpr QPointF kBenchD{156.40, 75.58};
+inline constexpr double kBenchBladeStretch = 1.4;
+inline constexpr gfx::Point kBenchD{156.40, 75.58};
 inline constexpr Nodes kBenchNodes{
     kBenchD,
     {156.40, 215.56},
@@ -52,16 +51,16 @@ inline constexpr Nodes kBenchNodes{
     kBenchD + (kBoxNodes.contactDischarge - kBoxNodes.d) * kBenchBladeStretch,
 };
 
-inline constexpr QPointF nodeAt(const Nodes& n, Node which) {
+inline constexpr gfx::Point nodeAt(const Nodes& n, Node which) {
     return which == Node::D ? n.d : which == Node::A ? n.a : n.b;
 }
 
 // Direction of the blade from D towards the contact it closes, the same on both schematics.
-inline constexpr QPointF bladeDirection(Blade blade) {
+inline constexpr gfx::Point bladeDirection(Blade blade) {
     return (blade == Blade::Charge ? kBoxNodes.contactCharge : kBoxNodes.contactDischarge) - kBoxNodes.d;
 }
 
-inline constexpr QRgb kWire = 0xff1c1c26;  // the ink of every wire and symbol
-inline constexpr qreal kBladeWidth = 2.2;
+inline constexpr gfx::Color kWire{0x1c, 0x1c, 0x26};  // the ink of every wire and symbol
+inline constexpr double kBladeWidth = 2.2;
 
 }  // namespace art::schematic

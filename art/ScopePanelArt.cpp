@@ -5,32 +5,31 @@
 // pictures sit in. Every position below is in panel pixels and follows the window's control
 // layout (twips / 15): captions stand where the knobs, buttons and sockets are laid on top.
 
-#include <QColor>
-#include <QFont>
-#include <QFontMetricsF>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
-#include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <span>
+#include <string_view>
 
 #include "art/ArtLists.h"
+#include "gfx/Canvas.h"
 
 namespace art {
 namespace {
+
+using gfx::Brush;
+using gfx::Color;
+using gfx::Pen;
+using gfx::Point;
+using gfx::Rect;
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kWidth = 788;
 constexpr double kHeight = 503;
 
-const QColor kPanel(203, 206, 208);
-const QColor kInk(28, 30, 34);
-const QColor kTabInk(240, 242, 244);
-const QColor kTab(52, 60, 72);
+constexpr Color kPanel(203, 206, 208);
+constexpr Color kInk(28, 30, 34);
+constexpr Color kTabInk(240, 242, 244);
+constexpr Color kTab(52, 60, 72);
 
 // ---- the finish ---------------------------------------------------------------------------
 
@@ -44,54 +43,54 @@ int streak(int i) {
     return static_cast<int>(h & 0xFFu);
 }
 
-void paintCase(QPainter& p) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(46, 50, 56));
-    p.drawRect(QRectF(0, 0, kWidth, kHeight));
-    const QRectF front(3, 3, kWidth - 6, kHeight - 6);
-    QLinearGradient g(front.topLeft(), front.bottomLeft());
+void paintCase(gfx::Canvas& c) {
+    c.setPen(Pen::none());
+    c.setBrush(Color(46, 50, 56));
+    c.drawRect(Rect(0, 0, kWidth, kHeight));
+    const Rect front(3, 3, kWidth - 6, kHeight - 6);
+    gfx::LinearGradient g(front.topLeft(), front.bottomLeft());
     g.setColorAt(0.0, kPanel.lighter(104));
     g.setColorAt(1.0, kPanel.darker(104));
-    p.setBrush(g);
-    p.drawRoundedRect(front, 4, 4);
+    c.setBrush(g);
+    c.drawRoundedRect(front, 4, 4);
     // Fine horizontal brushing.
     for (int y = 4; y < kHeight - 4; ++y) {
         const int v = streak(y);
-        const QColor c = v < 128 ? QColor(255, 255, 255, v / 14) : QColor(0, 0, 0, (v - 128) / 20);
-        p.setPen(QPen(c, 1.0));
-        p.drawLine(QPointF(4, y + 0.5), QPointF(kWidth - 4, y + 0.5));
+        const Color col = v < 128 ? Color(255, 255, 255, v / 14) : Color(0, 0, 0, (v - 128) / 20);
+        c.setPen(Pen(col, 1.0));
+        c.drawLine(4, y + 0.5, kWidth - 4, y + 0.5);
     }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 140), 1.0));
-    p.drawLine(QPointF(5, 3.5), QPointF(kWidth - 5, 3.5));
-    p.drawLine(QPointF(3.5, 5), QPointF(3.5, kHeight - 5));
-    p.setPen(QPen(QColor(0, 0, 0, 90), 1.0));
-    p.drawLine(QPointF(5, kHeight - 3.5), QPointF(kWidth - 5, kHeight - 3.5));
-    p.drawLine(QPointF(kWidth - 3.5, 5), QPointF(kWidth - 3.5, kHeight - 5));
+    c.setBrush(Brush::none());
+    c.setPen(Pen(Color(255, 255, 255, 140), 1.0));
+    c.drawLine(5, 3.5, kWidth - 5, 3.5);
+    c.drawLine(3.5, 5, 3.5, kHeight - 5);
+    c.setPen(Pen(Color(0, 0, 0, 90), 1.0));
+    c.drawLine(5, kHeight - 3.5, kWidth - 5, kHeight - 3.5);
+    c.drawLine(kWidth - 3.5, 5, kWidth - 3.5, kHeight - 5);
 }
 
-// A slotted screw head at c, the slot turned by slotDeg.
-void paintScrew(QPainter& p, QPointF c, double r, double slotDeg) {
-    QRadialGradient g(c - QPointF(r * 0.4, r * 0.5), r * 1.8);
-    g.setColorAt(0.0, QColor(236, 238, 240));
-    g.setColorAt(0.6, QColor(140, 144, 150));
-    g.setColorAt(1.0, QColor(80, 84, 90));
-    p.setPen(QPen(QColor(40, 42, 46), 0.7));
-    p.setBrush(g);
-    p.drawEllipse(c, r, r);
+// A slotted screw head at `at`, the slot turned by slotDeg.
+void paintScrew(gfx::Canvas& c, Point at, double r, double slotDeg) {
+    gfx::RadialGradient g(at - Point{r * 0.4, r * 0.5}, r * 1.8);
+    g.setColorAt(0.0, Color(236, 238, 240));
+    g.setColorAt(0.6, Color(140, 144, 150));
+    g.setColorAt(1.0, Color(80, 84, 90));
+    c.setPen(Pen(Color(40, 42, 46), 0.7));
+    c.setBrush(g);
+    c.drawEllipse(at, r, r);
     const double a = slotDeg * kPi / 180.0;
-    const QPointF d(std::cos(a) * r * 0.8, std::sin(a) * r * 0.8);
-    p.setPen(QPen(QColor(40, 42, 46), std::max(0.9, r * 0.3), Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(c - d, c + d);
+    const Point d{std::cos(a) * r * 0.8, std::sin(a) * r * 0.8};
+    c.setPen(Pen(Color(40, 42, 46), std::max(0.9, r * 0.3), gfx::Cap::Flat));
+    c.drawLine(at - d, at + d);
 }
 
 struct Screw {
-    QPointF at;
+    Point at;
     double radius;
     double slotDeg;
 };
 
-const Screw kScrews[] = {
+constexpr Screw kScrews[] = {
     {{13, 13}, 4.2, 30}, {{775, 13}, 4.2, 75},  {{13, 490}, 4.2, 120}, {{775, 490}, 4.2, 10},
     {{38, 37}, 2.6, 45}, {{443, 37}, 2.6, 100}, {{38, 348}, 2.6, 160}, {{443, 348}, 2.6, 20},
     {{36, 16}, 2.0, 60}, {{445, 16}, 2.0, 140},
@@ -100,67 +99,74 @@ const Screw kScrews[] = {
 // ---- screen bezel and name plate ----------------------------------------------------------
 
 // The white screen area that the screen container covers.
-const QRectF kScreen(44, 43, 393, 299);
+constexpr Rect kScreen(44, 43, 393, 299);
 
-void paintBezel(QPainter& p) {
-    const QRectF outer(31, 30, 419, 325);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 60));
-    p.drawRoundedRect(outer.translated(1.5, 2), 9, 9);
-    QLinearGradient g(outer.topLeft(), outer.bottomRight());
-    g.setColorAt(0.0, QColor(58, 60, 64));
-    g.setColorAt(0.5, QColor(22, 23, 25));
-    g.setColorAt(1.0, QColor(8, 8, 9));
-    p.setPen(QPen(QColor(4, 4, 5), 1.0));
-    p.setBrush(g);
-    p.drawRoundedRect(outer, 9, 9);
+void paintBezel(gfx::Canvas& c) {
+    const Rect outer(31, 30, 419, 325);
+    c.setPen(Pen::none());
+    c.setBrush(Color(0, 0, 0, 60));
+    c.drawRoundedRect(outer.translated(1.5, 2), 9, 9);
+    gfx::LinearGradient g(outer.topLeft(), outer.bottomRight());
+    g.setColorAt(0.0, Color(58, 60, 64));
+    g.setColorAt(0.5, Color(22, 23, 25));
+    g.setColorAt(1.0, Color(8, 8, 9));
+    c.setPen(Pen(Color(4, 4, 5), 1.0));
+    c.setBrush(g);
+    c.drawRoundedRect(outer, 9, 9);
     // The chamfer down to the screen: lit at the bottom, in shade at the top.
-    const QRectF lip = kScreen.adjusted(-4, -4, 4, 4);
-    QLinearGradient chamfer(lip.topLeft(), lip.bottomLeft());
-    chamfer.setColorAt(0.0, QColor(4, 4, 5));
-    chamfer.setColorAt(1.0, QColor(70, 72, 76));
-    p.setPen(Qt::NoPen);
-    p.setBrush(chamfer);
-    p.drawRoundedRect(lip, 5, 5);
-    p.setBrush(Qt::white);
-    p.drawRect(kScreen);
+    const Rect lip = kScreen.adjusted(-4, -4, 4, 4);
+    gfx::LinearGradient chamfer(lip.topLeft(), lip.bottomLeft());
+    chamfer.setColorAt(0.0, Color(4, 4, 5));
+    chamfer.setColorAt(1.0, Color(70, 72, 76));
+    c.setPen(Pen::none());
+    c.setBrush(chamfer);
+    c.drawRoundedRect(lip, 5, 5);
+    c.setBrush(gfx::kWhite);
+    c.drawRect(kScreen);
 }
 
-void paintNamePlate(QPainter& p) {
-    const QRectF plate(31, 8, 419, 17);
-    QLinearGradient g(plate.topLeft(), plate.bottomLeft());
-    g.setColorAt(0.0, QColor(74, 80, 90));
-    g.setColorAt(1.0, QColor(38, 42, 50));
-    p.setPen(QPen(QColor(20, 22, 26), 1.0));
-    p.setBrush(g);
-    p.drawRoundedRect(plate, 2.5, 2.5);
-    QFont name("Liberation Sans");
-    name.setPixelSize(13);
-    name.setBold(true);
-    name.setItalic(true);
-    p.setFont(name);
-    p.setPen(QColor(222, 226, 232));
-    p.drawText(QRectF(44, 8, 150, 17), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Vorlinde"));
-    QFont line("Liberation Sans");
-    line.setPixelSize(8);
-    line.setBold(true);
-    line.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
-    p.setFont(line);
-    p.setPen(QColor(196, 202, 210));
-    p.drawText(QRectF(150, 8, 284, 17), Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromUtf8("OSCILLOSCOPE À MÉMOIRE 2 VOIES"));
+// The name's oblique letters are the upright bold sheared about the baseline by the typeface's
+// italic angle (12 degrees, tan = 0.21256), the font having no italic of its own. Its drawn
+// italic also sits a quarter pixel further left: the shear alone would lean the word right.
+constexpr double kItalicSlant = 0.21256;
+constexpr double kItalicShift = 0.27;
+
+void paintNamePlate(gfx::Canvas& c) {
+    const Rect plate(31, 8, 419, 17);
+    gfx::LinearGradient g(plate.topLeft(), plate.bottomLeft());
+    g.setColorAt(0.0, Color(74, 80, 90));
+    g.setColorAt(1.0, Color(38, 42, 50));
+    c.setPen(Pen(Color(20, 22, 26), 1.0));
+    c.setBrush(g);
+    c.drawRoundedRect(plate, 2.5, 2.5);
+
+    constexpr std::string_view kName = "Vorlinde";
+    const gfx::Font name{13, true};
+    const Point base = gfx::alignedBaseline(gfx::FontMetrics(name), Rect(44, 8, 150, 17),
+                                            gfx::AlignLeft | gfx::AlignVCenter, kName);
+    c.setFont(name);
+    c.setPen(Pen(Color(222, 226, 232)));
+    {
+        const gfx::SavedState saved(c);
+        c.translate(base.x - kItalicShift, base.y);
+        c.setTransform(gfx::Transform{1, 0, -kItalicSlant, 1, 0, 0} * c.transform());
+        c.drawText(Point{0, 0}, kName);
+    }
+    c.setFont(gfx::Font{8, true, 0.8});
+    c.setPen(Pen(Color(196, 202, 210)));
+    c.drawText(Rect(150, 8, 284, 17), gfx::AlignRight | gfx::AlignVCenter, "OSCILLOSCOPE À MÉMOIRE 2 VOIES");
 }
 
 // ---- engraved fields ----------------------------------------------------------------------
 
 struct Field {
-    QPointF corners[6];
+    Point corners[6];
     int count;
     const char* title;  // printed in a tab across the top edge, or nullptr
     double titleX;
 };
 
-const Field kFields[] = {
+constexpr Field kFields[] = {
     {{{462, 20}, {768, 20}, {768, 112}, {462, 112}}, 4, nullptr, 0},
     {{{462, 118}, {604, 118}, {604, 306}, {548, 306}, {548, 356}, {462, 356}}, 6, "CH1 (X)", 533.5},
     {{{608, 118}, {768, 118}, {768, 356}, {664, 356}, {664, 306}, {608, 306}}, 6, "CH2 (Y)", 678.5},
@@ -169,43 +175,43 @@ const Field kFields[] = {
     {{{310, 366}, {446, 366}, {446, 494}, {310, 494}}, 4, "MODE", 378},
 };
 
+gfx::Polygon translated(const gfx::Polygon& poly, Point d) {
+    gfx::Polygon out;
+    out.reserve(poly.size());
+    for (const Point& q : poly) out.push_back(q + d);
+    return out;
+}
+
 // An engraved line: a dark groove with a lit edge below and to the right.
-void paintEngraved(QPainter& p, const QPolygonF& poly) {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 170), 1.0));
-    p.drawPolygon(poly.translated(1, 1));
-    p.setPen(QPen(QColor(60, 64, 70, 200), 1.0));
-    p.drawPolygon(poly);
+void paintEngraved(gfx::Canvas& c, const gfx::Polygon& poly) {
+    c.setBrush(Brush::none());
+    c.setPen(Pen(Color(255, 255, 255, 170), 1.0));
+    c.drawPolygon(translated(poly, {1, 1}));
+    c.setPen(Pen(Color(60, 64, 70, 200), 1.0));
+    c.drawPolygon(poly);
 }
 
-QFont captionFont(int px, bool bold) {
-    QFont f("Liberation Sans");
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
+// A dark tab with light lettering centred on `at`.
+void paintTab(gfx::Canvas& c, Point at, std::string_view text) {
+    const gfx::Font f{8, true};
+    const double w = gfx::FontMetrics(f).advance(text) + 10;
+    const Rect r(at.x - w / 2, at.y - 5.5, w, 11);
+    c.setPen(Pen(Color(20, 24, 30), 0.8));
+    c.setBrush(kTab);
+    c.drawRoundedRect(r, 2, 2);
+    c.setFont(f);
+    c.setPen(Pen(kTabInk));
+    c.drawText(r, gfx::AlignCenter, text);
 }
 
-// A dark tab with light lettering centred on (x, y).
-void paintTab(QPainter& p, QPointF at, const QString& text) {
-    const QFont f = captionFont(8, true);
-    const double w = QFontMetricsF(f).horizontalAdvance(text) + 10;
-    const QRectF r(at.x() - w / 2, at.y() - 5.5, w, 11);
-    p.setPen(QPen(QColor(20, 24, 30), 0.8));
-    p.setBrush(kTab);
-    p.drawRoundedRect(r, 2, 2);
-    p.setFont(f);
-    p.setPen(kTabInk);
-    p.drawText(r, Qt::AlignCenter, text);
-}
-
-void paintFields(QPainter& p) {
+void paintFields(gfx::Canvas& c) {
     for (const Field& f : kFields) {
-        QPolygonF poly;
-        for (int i = 0; i < f.count; ++i) poly << f.corners[i] + QPointF(0.5, 0.5);
-        paintEngraved(p, poly);
-        if (f.title) paintTab(p, {f.titleX, f.corners[0].y() + 0.5}, QString::fromUtf8(f.title));
+        gfx::Polygon poly;
+        for (int i = 0; i < f.count; ++i) poly.push_back(f.corners[i] + Point{0.5, 0.5});
+        paintEngraved(c, poly);
+        if (f.title) paintTab(c, {f.titleX, f.corners[0].y + 0.5}, f.title);
     }
-    paintTab(p, {606.3, 319}, QStringLiteral("T/DIV."));
+    paintTab(c, {606.3, 319}, "T/DIV.");
 }
 
 // ---- control surrounds --------------------------------------------------------------------
@@ -223,7 +229,7 @@ struct Recess {
     double radius;
 };
 
-const Recess kRecesses[] = {
+constexpr Recess kRecesses[] = {
     // Power rocker.
     {735, 5715, 46, 27, 2, 4},
     // Coupling columns of CH1 and CH2 (three 12 x 12 positions each).
@@ -240,7 +246,7 @@ const Recess kRecesses[] = {
     {6090, 6690, 18, 19, 1.5, 2.5},
 };
 
-QRectF recessRect(const Recess& r) {
+Rect recessRect(const Recess& r) {
     return {r.leftTw * kTwip - r.margin, r.topTw * kTwip - r.margin, r.width + 2 * r.margin,
             r.height + 2 * r.margin};
 }
@@ -248,12 +254,12 @@ QRectF recessRect(const Recess& r) {
 struct Ring {
     double leftTw;
     double topTw;
-    QPointF centre;  // within the picture the ring goes round
+    Point centre;  // within the picture the ring goes round
     double radius;
     bool chrome;  // a lamp's bezel; otherwise the shallow well of a small knob
 };
 
-const Ring kRings[] = {
+constexpr Ring kRings[] = {
     // Lamps: power (8 x 8), STOR and armed (10 x 11).
     {2055, 5865, {4, 4}, 6.2, true},
     {3350, 6180, {5, 5.5}, 7.4, true},
@@ -266,39 +272,39 @@ const Ring kRings[] = {
     {10190, 780, {20, 20.5}, 18.5, false},
 };
 
-void paintRecesses(QPainter& p) {
+void paintRecesses(gfx::Canvas& c) {
     for (const Recess& r : kRecesses) {
-        const QRectF rect = recessRect(r);
-        p.setPen(QPen(QColor(255, 255, 255, 150), 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(rect.translated(0.6, 0.6), r.radius, r.radius);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(24, 26, 30));
-        p.drawRoundedRect(rect, r.radius, r.radius);
+        const Rect rect = recessRect(r);
+        c.setPen(Pen(Color(255, 255, 255, 150), 1.0));
+        c.setBrush(Brush::none());
+        c.drawRoundedRect(rect.translated(0.6, 0.6), r.radius, r.radius);
+        c.setPen(Pen::none());
+        c.setBrush(Color(24, 26, 30));
+        c.drawRoundedRect(rect, r.radius, r.radius);
     }
 }
 
-void paintRings(QPainter& p) {
+void paintRings(gfx::Canvas& c) {
     for (const Ring& r : kRings) {
-        const QPointF c = QPointF(r.leftTw * kTwip, r.topTw * kTwip) + r.centre;
+        const Point at = Point{r.leftTw * kTwip, r.topTw * kTwip} + r.centre;
         if (r.chrome) {
-            QLinearGradient g(c - QPointF(r.radius, r.radius), c + QPointF(r.radius, r.radius));
-            g.setColorAt(0.0, QColor(250, 250, 252));
-            g.setColorAt(1.0, QColor(96, 100, 106));
-            p.setPen(QPen(QColor(50, 52, 56), 0.7));
-            p.setBrush(g);
-            p.drawEllipse(c, r.radius, r.radius);
-            p.setBrush(QColor(20, 20, 22));
-            p.drawEllipse(c, r.radius - 1.8, r.radius - 1.8);
+            gfx::LinearGradient g(at - Point{r.radius, r.radius}, at + Point{r.radius, r.radius});
+            g.setColorAt(0.0, Color(250, 250, 252));
+            g.setColorAt(1.0, Color(96, 100, 106));
+            c.setPen(Pen(Color(50, 52, 56), 0.7));
+            c.setBrush(g);
+            c.drawEllipse(at, r.radius, r.radius);
+            c.setBrush(Color(20, 20, 22));
+            c.drawEllipse(at, r.radius - 1.8, r.radius - 1.8);
             continue;
         }
-        QRadialGradient g(c, r.radius);
-        g.setColorAt(0.80, QColor(0, 0, 0, 0));
-        g.setColorAt(0.93, QColor(0, 0, 0, 50));
-        g.setColorAt(1.0, QColor(0, 0, 0, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(c, r.radius, r.radius);
+        gfx::RadialGradient g(at, r.radius);
+        g.setColorAt(0.80, Color(0, 0, 0, 0));
+        g.setColorAt(0.93, Color(0, 0, 0, 50));
+        g.setColorAt(1.0, Color(0, 0, 0, 0));
+        c.setPen(Pen::none());
+        c.setBrush(g);
+        c.drawEllipse(at, r.radius, r.radius);
     }
 }
 
@@ -313,7 +319,7 @@ struct Caption {
     int align;  // -1 right-aligned to x, 0 centred on x, 1 left-aligned from x
 };
 
-const Caption kCaptions[] = {
+constexpr Caption kCaptions[] = {
     // POSITION knobs: CH1 vertical, horizontal, CH2 vertical.
     {517.3, 42, "POSITION", 8, true, 0},
     {608.7, 42, "POSITION", 8, true, 0},
@@ -361,63 +367,63 @@ const Caption kCaptions[] = {
     {415, 437, "CH2", 8, true, 0},
 };
 
-void paintCaptions(QPainter& p) {
-    p.setPen(kInk);
-    for (const Caption& c : kCaptions) {
-        p.setFont(captionFont(c.px, c.bold));
+void paintCaptions(gfx::Canvas& c) {
+    c.setPen(Pen(kInk));
+    for (const Caption& cap : kCaptions) {
+        c.setFont(gfx::Font{static_cast<double>(cap.px), cap.bold});
         const double w = 120;
-        const double left = c.align < 0 ? c.x - w : c.align > 0 ? c.x : c.x - w / 2;
-        const int h = c.align < 0 ? Qt::AlignRight : c.align > 0 ? Qt::AlignLeft : Qt::AlignHCenter;
-        p.drawText(QRectF(left, c.y - c.px, w, 2 * c.px), h | Qt::AlignVCenter, QString::fromUtf8(c.text));
+        const double left = cap.align < 0 ? cap.x - w : cap.align > 0 ? cap.x : cap.x - w / 2;
+        const int h = cap.align < 0 ? gfx::AlignRight : cap.align > 0 ? gfx::AlignLeft : gfx::AlignHCenter;
+        c.drawText(Rect(left, cap.y - cap.px, w, 2 * cap.px), h | gfx::AlignVCenter, cap.text);
     }
 }
 
 // Double-headed arrows marking the direction each POSITION knob moves the trace.
 struct Arrow {
-    QPointF from;
-    QPointF to;
+    Point from;
+    Point to;
 };
 
-const Arrow kArrows[] = {
+constexpr Arrow kArrows[] = {
     {{487, 62}, {487, 84}},    // CH1 vertical
     {{596, 101}, {621, 101}},  // horizontal
     {{730, 62}, {730, 84}},    // CH2 vertical
 };
 
-void paintArrowHead(QPainter& p, QPointF tip, QPointF dir) {
-    const QPointF side(-dir.y(), dir.x());
-    p.drawPolygon(QPolygonF({tip, tip - dir * 4.5 + side * 2.6, tip - dir * 4.5 - side * 2.6}));
+void paintArrowHead(gfx::Canvas& c, Point tip, Point dir) {
+    const Point side{-dir.y, dir.x};
+    c.drawPolygon({tip, tip - dir * 4.5 + side * 2.6, tip - dir * 4.5 - side * 2.6});
 }
 
-void paintArrows(QPainter& p) {
+void paintArrows(gfx::Canvas& c) {
     for (const Arrow& a : kArrows) {
-        const QPointF d = a.to - a.from;
-        const QPointF unit = d / std::hypot(d.x(), d.y());
-        p.setPen(QPen(kInk, 1.3));
-        p.drawLine(a.from + unit * 3, a.to - unit * 3);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kInk);
-        paintArrowHead(p, a.to, unit);
-        paintArrowHead(p, a.from, -unit);
+        const Point d = a.to - a.from;
+        const Point unit = d / std::hypot(d.x, d.y);
+        c.setPen(Pen(kInk, 1.3));
+        c.drawLine(a.from + unit * 3, a.to - unit * 3);
+        c.setPen(Pen::none());
+        c.setBrush(kInk);
+        paintArrowHead(c, a.to, unit);
+        paintArrowHead(c, a.from, -unit);
     }
 }
 
-void paintPanel(QPainter& p) {
-    paintCase(p);
-    paintNamePlate(p);
-    paintBezel(p);
-    paintFields(p);
-    paintRecesses(p);
-    paintRings(p);
-    paintCaptions(p);
-    paintArrows(p);
-    for (const Screw& s : kScrews) paintScrew(p, s.at, s.radius, s.slotDeg);
+void paintPanel(gfx::Canvas& c) {
+    paintCase(c);
+    paintNamePlate(c);
+    paintBezel(c);
+    paintFields(c);
+    paintRecesses(c);
+    paintRings(c);
+    paintCaptions(c);
+    paintArrows(c);
+    for (const Screw& s : kScrews) paintScrew(c, s.at, s.radius, s.slotDeg);
 }
 
 // ---- graticule ----------------------------------------------------------------------------
 
-const QColor kScreenTeal(0, 127, 127);
-const QColor kGridLine(90, 180, 180);
+constexpr Color kScreenTeal(0, 127, 127);
+constexpr Color kGridLine(90, 180, 180);
 constexpr int kGratW = 373;
 constexpr int kGratH = 283;
 
@@ -426,37 +432,37 @@ double gridLine(int i, int divisions, int size) {
     return std::min(std::floor(static_cast<double>(i) * size / divisions), size - 1.0) + 0.5;
 }
 
-void paintGraticule(QPainter& p) {
-    p.fillRect(QRectF(0, 0, kGratW, kGratH), kScreenTeal);
-    p.setPen(QPen(kGridLine, 1.0, Qt::SolidLine, Qt::FlatCap));
+void paintGraticule(gfx::Canvas& c) {
+    c.fillRect(Rect(0, 0, kGratW, kGratH), kScreenTeal);
+    c.setPen(Pen(kGridLine, 1.0, gfx::Cap::Flat));
     for (int i = 0; i <= 10; ++i) {
         const double x = gridLine(i, 10, kGratW);
-        p.drawLine(QPointF(x, 0), QPointF(x, kGratH));
+        c.drawLine(x, 0, x, kGratH);
     }
     for (int j = 0; j <= 8; ++j) {
         const double y = gridLine(j, 8, kGratH);
-        p.drawLine(QPointF(0, y), QPointF(kGratW, y));
+        c.drawLine(0, y, kGratW, y);
     }
     // Five sub-divisions on each centre axis.
     const double cx = gridLine(5, 10, kGratW);
     const double cy = gridLine(4, 8, kGratH);
     for (int k = 1; k < 50; ++k) {
         const double x = k * static_cast<double>(kGratW) / 50;
-        p.drawLine(QPointF(x, cy - 3), QPointF(x, cy + 3));
+        c.drawLine(x, cy - 3, x, cy + 3);
     }
     for (int k = 1; k < 40; ++k) {
         const double y = k * static_cast<double>(kGratH) / 40;
-        p.drawLine(QPointF(cx - 3, y), QPointF(cx + 3, y));
+        c.drawLine(cx - 3, y, cx + 3, y);
     }
 }
 
 }  // namespace
 
-void paintImageList1(QPainter& p, int n) {
+void paintImageList1(gfx::Canvas& c, int n) {
     if (n == 1)
-        paintPanel(p);
+        paintPanel(c);
     else
-        paintGraticule(p);
+        paintGraticule(c);
 }
 
 }  // namespace art

@@ -22,7 +22,7 @@
 #include "runtime/VirtualClock.h"
 #include "runtime/Window.h"
 #include "runtime/qt/MainFrame.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "view/FontTextMeasurer.h"
 #include "runtime/qt/WindowWidget.h"
 #include "shell/Program.h"
 
@@ -71,7 +71,7 @@ rt::Control* find(rt::Window& w, const Target& t) {
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     rt::VirtualClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     Program program(clock, text);
     rt::Application& app = program.app();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();

@@ -16,8 +16,10 @@
 #include "runtime/Shape.h"
 #include "runtime/VirtualClock.h"
 #include "runtime/Window.h"
-#include "runtime/qt/QtTextMeasurer.h"
-#include "runtime/qt/WindowPainter.h"
+#include "runtime/qt/QtCanvas.h"
+#include "view/FontTextMeasurer.h"
+#include "runtime/qt/WindowImage.h"
+#include "view/WindowPainter.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ constexpr float kTw = 15.0f;
 
 struct TraceWindow {
     rt::VirtualClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     rt::Application app{clock, text};
     rt::Window window{app, "Oscillo"};
     rt::Container screen{&window, "Ecran"};
@@ -60,10 +62,11 @@ void paintTrace(benchmark::State& state) {
     QImage target(static_cast<int>(784 * dpr), static_cast<int>(560 * dpr),
                   QImage::Format_ARGB32_Premultiplied);
     target.setDevicePixelRatio(dpr);
-    rtqt::WindowPainter painter;
+    view::WindowPainter painter(rtqt::sharedPictureCache(), rtqt::surfaceFactory());
     for (auto _ : state) {
         QPainter p(&target);
-        painter.paint(p, scene.window, dpr);
+        rtqt::QtCanvas canvas(p);
+        painter.paint(canvas, scene.window, 1.0, gfx::Rect(0, 0, 784, 560));
         p.end();
         benchmark::DoNotOptimize(target.constBits());
     }
@@ -76,7 +79,7 @@ void paintWindowTrace(benchmark::State& state) {
     QImage target(784, 560, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter p(&target);
-        rtqt::paintWindow(p, scene.window, 1.0);
+        rtqt::paintWindow(p, scene.window);
         p.end();
         benchmark::DoNotOptimize(target.constBits());
     }

@@ -5,13 +5,13 @@
 #include <functional>
 
 #include "runtime/VirtualClock.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "view/FontTextMeasurer.h"
 #include "scope/Oscillo.h"
 #include "shell/Program.h"
 
 struct Practical {
     rt::VirtualClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     Program program{clock, text};
     engine::Code& code = program.code();
     Oscillo* scope = nullptr;

@@ -9,7 +9,7 @@
 #include <QPainter>
 
 #include "benchmarks/Practical.h"
-#include "runtime/qt/WindowPainter.h"
+#include "runtime/qt/WindowImage.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void recordAndPaint(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(p.record());
         QPainter painter(&target);
-        rtqt::paintWindow(painter, *p.scope, 1.0);
+        rtqt::paintWindow(painter, *p.scope);
         painter.end();
         benchmark::DoNotOptimize(target.constBits());
     }

@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "benchmarks/Practical.h"
-#include "runtime/qt/WindowPainter.h"
+#include "runtime/qt/QtCanvas.h"
+#include "runtime/qt/WindowImage.h"
+#include "view/ViewScale.h"
+#include "view/WindowPainter.h"
 #include "shell/DesignArea.h"
 
 namespace {
@@ -31,18 +34,19 @@ struct View {
 };
 
 View viewFor(QSizeF logical, qreal dpr) {
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     const rt::RectF d = instrumentsDesignArea(text);
     const double dw = d.w / kTw, dh = d.h / kTw;
-    const double z = rtqt::snappedViewScale(std::min(logical.width() / dw, logical.height() / dh), dpr);
+    const double z = view::snappedViewScale(std::min(logical.width() / dw, logical.height() / dh), dpr);
     const QPointF offset((logical.width() - dw * z) / 2 - d.x / kTw * z, -d.y / kTw * z);
     return View{z, offset, logical / z};
 }
 
-void paintWindow(rtqt::WindowPainter& painter, QPainter& p, const rt::Window& w, qreal dpr,
-                 const View& view) {
-    p.translate(view.offset);
-    painter.paint(p, w, dpr, view.z);
+void paintWindow(view::WindowPainter& painter, QPainter& p, const rt::Window& w, const View& view) {
+    rtqt::QtCanvas canvas(p);
+    canvas.translate(view.offset.x(), view.offset.y());
+    const QRectF target(p.window());
+    painter.paint(canvas, w, view.z, gfx::Rect(target.x(), target.y(), target.width(), target.height()));
 }
 
 // The oscilloscope maximised into a window of `windowPx` with a two-channel record laid.
@@ -71,10 +75,10 @@ void fullRepaintAt4K(benchmark::State& state) {
     }
     QImage target(kDeviceWidth, kDeviceHeight, QImage::Format_ARGB32_Premultiplied);
     target.setDevicePixelRatio(dpr);
-    rtqt::WindowPainter painter;
+    view::WindowPainter painter(rtqt::sharedPictureCache(), rtqt::surfaceFactory());
     {  // pictures painted once, at this ratio, before timing
         QPainter p(&target);
-        paintWindow(painter, p, *s.scope, dpr, view);
+        paintWindow(painter, p, *s.scope, view);
     }
     std::vector<double> paints, fills;
     for (auto _ : state) {
@@ -87,7 +91,7 @@ void fullRepaintAt4K(benchmark::State& state) {
         const auto t1 = Clock::now();
         {
             QPainter p(&target);
-            paintWindow(painter, p, *s.scope, dpr, view);
+            paintWindow(painter, p, *s.scope, view);
         }
         benchmark::DoNotOptimize(target.constBits());
         const auto t2 = Clock::now();

@@ -15,6 +15,9 @@ struct Font {
     double pixelSize = 12;  // the em size in logical pixels
     bool bold = false;
     double letterSpacing = 0;  // extra advance after every character, logical pixels
+    // Outlines fitted to the pixel grid vertically where a backend can (a desktop painter at
+    // ratio 1); widths and metrics are the same either way. Off: the outlines as designed.
+    bool hinted = false;
     bool operator==(const Font&) const = default;
 };
 
@@ -41,7 +44,9 @@ public:
     double descent() const;  // below the baseline, positive
     double height() const { return ascent() + descent(); }
     double capHeight() const;
-    // The ink box of the string's glyphs relative to the pen's start on the baseline.
+    // The ink box of the string relative to the pen's start on the baseline, as a common 2D
+    // painter measures it: glyphs at their advances rounded up to whole pixels (no kerning or
+    // spacing), each glyph's rasterised pixels (its outline's box widened to whole pixels).
     Rect tightBounds(std::string_view utf8) const;
     // Where each character's pen position lies (size() = number of code points + 1; last = advance).
     // Drawing a string with letter spacing places its characters one by one at these positions.

@@ -20,6 +20,9 @@ public:
     virtual std::unique_ptr<Canvas> paint() = 0;
     // The pixels, premultiplied ARGB (for the opaque band, snapshots and tests).
     virtual Image readPixels() const = 0;
+    // Every pixel is opaque (the caller has read them): a backend may drop the alpha channel, so
+    // that drawing the surface is a plain copy rather than a blend. The pixels stay the same.
+    virtual void markOpaque() {}
 };
 
 // Makes the surfaces of one backend. makeSurface may be called from several threads at once

@@ -1,13 +1,15 @@
-# Fails when a file of the model (runtime/ outside runtime/qt/, view/, engine/, shell/, bench/, scope/)
-# includes a Qt header: the windows' logic is written against the model alone.
+# Fails when a file of the model (runtime/ outside runtime/qt/, engine/, shell/, bench/, scope/)
+# or of the drawing side (gfx/, view/, art/) includes a Qt or browser header: the windows'
+# logic is written against the model alone, and the pictures and the window painter against
+# the toolkit-free canvas.
 set(offenders "")
-foreach(room runtime view engine shell bench scope)
+foreach(room runtime engine shell bench scope gfx view art)
   file(GLOB_RECURSE files "${SOURCE_DIR}/${room}/*.h" "${SOURCE_DIR}/${room}/*.cpp")
   foreach(f ${files})
     if(f MATCHES "/runtime/qt/")
       continue()
     endif()
-    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]+|Qt[A-Za-z]*/)")
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]+|Qt[A-Za-z]*/|emscripten)")
     if(hits)
       list(APPEND offenders "${f}: ${hits}")
     endif()
@@ -15,5 +17,5 @@ foreach(room runtime view engine shell bench scope)
 endforeach()
 if(offenders)
   string(REPLACE ";" "\n" msg "${offenders}")
-  message(FATAL_ERROR "Qt headers included in the model:\n${msg}")
+  message(FATAL_ERROR "Toolkit headers included in the model or the drawing side:\n${msg}")
 endif()

@@ -5,6 +5,12 @@
 
 namespace view {
 
+double snappedViewScale(double scale, double dpr) {
+    if (!(dpr > 0)) dpr = 1.0;
+    if (!(scale > 0)) scale = 1.0;
+    return std::max(1.0, std::round(scale * dpr * 100.0)) / (100.0 * dpr);
+}
+
 double fittedViewScale(double areaW, double areaH, double designW, double designH, double dpr) {
     if (!(dpr > 0) || !std::isfinite(dpr)) dpr = 1.0;
     if (!(areaW > 0) || !(areaH > 0) || !(designW > 0) || !(designH > 0)) return 1.0;

@@ -10,6 +10,10 @@ namespace view {
 // bottom, never drawn squeezed or overlapping.
 inline constexpr double kMinViewScale = 0.5;
 
+// The view scale nearest `scale` at which scale x dpr is a whole number of hundredths: the
+// ratio the pictures are painted at, so they land on the device pixels one to one.
+double snappedViewScale(double scale, double dpr);
+
 // The largest scale at which a design area of designW x designH design pixels fits an area of
 // areaW x areaH logical pixels, snapped down so that scale x dpr is a whole number of
 // hundredths (the ratio pictures are painted at), and not below kMinViewScale (snapped up).

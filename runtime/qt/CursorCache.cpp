@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "art/Painter.h"
-#include "runtime/qt/PictureCache.h"
+#include "runtime/qt/QtArt.h"
+#include "view/PictureCache.h"
 
 namespace rtqt {
 
 QImage CursorCache::cursorImage(rt::PictureRef ref, qreal dpr) {
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0)) return {};
-    QImage img = art::paintPicture(ref.list->name(), ref.index, dpr);
+    QImage img = paintPictureImage(ref.list->name(), ref.index, dpr);
     if (img.isNull()) return img;
     const qreal ratio = img.devicePixelRatio();
     img = img.convertToFormat(QImage::Format_ARGB32);
@@ -26,21 +26,21 @@ QImage CursorCache::cursorImage(rt::PictureRef ref, qreal dpr) {
 
 qreal CursorCache::paintRatio(qreal dpr, double scale) {
     if (!(scale > 0) || !std::isfinite(scale)) scale = 1.0;
-    const int hundredths = PictureCache::ratioKey(std::min(dpr * scale, kMaxPixels / 32.0));
+    const int hundredths = view::PictureCache::ratioKey(std::min(dpr * scale, kMaxPixels / 32.0));
     return std::max(1, hundredths) / 100.0;
 }
 
 const QCursor& CursorCache::cursor(rt::PictureRef ref, qreal dpr, double scale) {
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0)) return arrow_;
     const qreal ratio = paintRatio(dpr, scale);
-    const Key key{{ref.list, ref.index}, {PictureCache::ratioKey(ratio), PictureCache::ratioKey(dpr)}};
+    const Key key{{ref.list, ref.index}, {view::PictureCache::ratioKey(ratio), view::PictureCache::ratioKey(dpr)}};
     auto it = cursors_.find(key);
     if (it != cursors_.end()) return it->second;
     const QImage img = cursorImage(ref, ratio);
     if (img.isNull()) return arrow_;
     QPixmap pm = QPixmap::fromImage(img);
     // Its size in the screen's logical pixels is the picture's times the view scale.
-    pm.setDevicePixelRatio(PictureCache::ratioKey(dpr) / 100.0);
+    pm.setDevicePixelRatio(view::PictureCache::ratioKey(dpr) / 100.0);
     // The display gets the pixmap's device pixels and the hot spot exactly as given (Qt does
     // not scale it on X11), so the hot spot goes in device pixels: it stays on the fingertip
     // drawn at any ratio.

@@ -16,6 +16,7 @@
 #include "runtime/Application.h"
 #include "runtime/Window.h"
 #include "runtime/qt/QtClock.h"
+#include "runtime/qt/WindowImage.h"
 #include "runtime/qt/WindowWidget.h"
 #include "shell/DesignArea.h"
 #include "shell/frmMain.h"
@@ -249,7 +250,7 @@ void MainFrame::updateViewScale() {
     const qreal dpr = devicePixelRatioF();
     const double z =
         view::fittedViewScale(s.width(), s.height(), design_.w / kTwips, design_.h / kTwips, dpr);
-    viewScale_ = snappedViewScale(z, dpr);
+    viewScale_ = view::snappedViewScale(z, dpr);
     for (const auto& [w, inst] : instruments_) inst.widget->setView(viewScale_, design_);
 }
 

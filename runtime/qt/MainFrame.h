@@ -14,7 +14,7 @@
 
 #include "runtime/Control.h"
 #include "runtime/qt/CursorCache.h"
-#include "runtime/qt/PictureCache.h"
+#include "view/PictureCache.h"
 
 class QLabel;
 class QMdiArea;
@@ -97,7 +97,7 @@ private:
     QMdiArea* mdi_ = nullptr;
     std::array<QLabel*, 3> panels_{};
     QTimer clockTimer_;
-    PictureCache& pictures_;
+    view::PictureCache& pictures_;
     CursorCache cursors_;
     std::map<const rt::Window*, Instrument> instruments_;
     std::function<rt::RectF()> modelClientArea_;  // the model frame's own, until the real area is laid out

@@ -1,26 +1,32 @@
 #pragma once
-// The Qt font for a label's font, and the text to draw for its caption. Arial is drawn with
-// Liberation Sans (same metrics); sizes are pixels of the 96-dpi reference screen whatever the
-// real screen, so a caption is as wide on screen as headless. The Symbol font is drawn with the
-// same face, its Latin letters shown as the Greek ones that font puts at their codes.
+// The painter's fonts: always the program's embedded typeface (registered with the toolkit's
+// font database on first use), never a font of the system. Labels' fonts and captions follow
+// view/LabelFont.h.
 
 #include <QFont>
 #include <QString>
 #include <string>
 
+#include "gfx/Font.h"
 #include "runtime/Label.h"
 
 namespace rtqt {
 
-// Pixel size of a point size on the reference screen (8.25 pt -> 11 px).
-int referencePixelSize(float pointSize);
+// The family name the embedded typeface is registered under (registering it the first time;
+// needs the gui application, safe from any thread).
+QString embeddedFamily();
 
+// The painter font of a gfx font: the embedded face, unhinted (or hinted vertically only when
+// the font asks), kerned, no fallback to other fonts. The toolkit takes whole pixel sizes: a
+// fractional size is rounded.
+QFont qtFont(const gfx::Font& font);
+
+// Makes the embedded typeface the application's font (its size kept), so the frame's own
+// widgets (the status bar) draw with it too. Needs the gui application.
+void useEmbeddedFont();
+
+// A label's font and its caption as drawn.
 QFont qtFont(const rt::Font& font);
-
-// The caption as drawn: unchanged, or mapped letter by letter for the Symbol font ("W" -> "Ω").
 QString displayText(const rt::Font& font, const std::string& utf8);
-
-// The Symbol font's character for an ASCII code (itself when that font has the same one).
-QChar symbolChar(char c);
 
 }  // namespace rtqt

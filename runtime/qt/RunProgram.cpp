@@ -15,14 +15,15 @@
 #include <utility>
 #include <vector>
 
-#include "art/IconArt.h"
 #include "runtime/DecimalText.h"
 #include "runtime/qt/ImageHeap.h"
 #include "runtime/qt/MainFrame.h"
+#include "runtime/qt/QtArt.h"
 #include "runtime/qt/QtClock.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "runtime/qt/QtFonts.h"
 #include "runtime/qt/WindowWidget.h"
 #include "shell/Program.h"
+#include "view/FontTextMeasurer.h"
 
 namespace {
 
@@ -133,7 +134,9 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLINDE_APP_ID));
 
     rtqt::QtClock clock;
-    rtqt::QtTextMeasurer text;
+    // Everything drawn in the program's own typeface; labels measured from its file.
+    rtqt::useEmbeddedFont();
+    view::FontTextMeasurer text;
     Program program(clock, text);
     rt::Application& app = program.app();
     app.setDecimalSeparator(localeDecimalSeparator());
@@ -146,7 +149,7 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     // instruments are on the screen: nothing shows it before.
     FirstFrameWatch watch([then = std::move(afterFirstFrame)] {
         if (then) then();
-        QApplication::setWindowIcon(art::appIcon());
+        QApplication::setWindowIcon(rtqt::appIcon());
     });
     qapp.installEventFilter(&watch);
     rtqt::MainFrame frame(app);

@@ -13,6 +13,8 @@
 #include "runtime/Application.h"
 #include "runtime/Window.h"
 #include "runtime/qt/CursorCache.h"
+#include "runtime/qt/QtCanvas.h"
+#include "runtime/qt/WindowImage.h"
 #include "view/ViewScale.h"
 
 namespace rtqt {
@@ -20,8 +22,8 @@ namespace {
 constexpr double kTwips = rt::kTwipsPerPixel;
 }
 
-WindowWidget::WindowWidget(rt::Window& model, CursorCache& cursors, PictureCache& pictures, QWidget* parent)
-    : QWidget(parent), model_(model), cursors_(cursors), painter_(pictures) {
+WindowWidget::WindowWidget(rt::Window& model, CursorCache& cursors, view::PictureCache& pictures, QWidget* parent)
+    : QWidget(parent), model_(model), cursors_(cursors), painter_(pictures, surfaceFactory()) {
     setMouseTracking(true);                 // moves without a button are events too
     setFocusPolicy(Qt::ClickFocus);         // so a focus taken away mid-press ends the press
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint covers every pixel
@@ -43,7 +45,7 @@ void WindowWidget::setView(double scale, const rt::RectF& designTwips) {
 }
 
 double WindowWidget::viewScale() const {
-    return snappedViewScale(scale_, devicePixelRatioF());
+    return view::snappedViewScale(scale_, devicePixelRatioF());
 }
 
 QPointF WindowWidget::viewOffset() const {
@@ -182,9 +184,13 @@ void WindowWidget::paintEvent(QPaintEvent* e) {
         dirty_.clear();
         partsGiven_ = 0;
     }
+    area_.clear();
+    for (const QRect& r : e->region()) area_.emplace_back(r.x(), r.y(), r.width(), r.height());
     QPainter p(this);
-    p.translate(viewOffset());
-    painter_.paint(p, model_, devicePixelRatioF(), viewScale(), e->region());
+    QtCanvas canvas(p);
+    const QPointF offset = viewOffset();
+    canvas.translate(offset.x(), offset.y());
+    painter_.paint(canvas, model_, viewScale(), gfx::Rect(0, 0, width(), height()), area_);
 }
 
 void WindowWidget::press(QMouseEvent* e, bool doubleClick) {

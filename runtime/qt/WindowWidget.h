@@ -7,14 +7,19 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "runtime/Control.h"
 #include "runtime/PictureList.h"
-#include "runtime/qt/RepaintArea.h"
-#include "runtime/qt/WindowPainter.h"
+#include "view/RepaintArea.h"
+#include "view/WindowPainter.h"
 
 namespace rt {
 class Window;
+}
+
+namespace view {
+class PictureCache;
 }
 
 namespace rtqt {
@@ -23,7 +28,8 @@ class CursorCache;
 
 class WindowWidget : public QWidget {
 public:
-    WindowWidget(rt::Window& model, CursorCache& cursors, PictureCache& pictures, QWidget* parent = nullptr);
+    WindowWidget(rt::Window& model, CursorCache& cursors, view::PictureCache& pictures,
+                 QWidget* parent = nullptr);
     ~WindowWidget() override;
 
     rt::Window& model() const { return model_; }
@@ -98,9 +104,10 @@ private:
 
     rt::Window& model_;
     CursorCache& cursors_;
-    WindowPainter painter_;
+    view::WindowPainter painter_;
+    std::vector<gfx::Rect> area_;  // the rectangles of a paint event, reused from paint to paint
     static constexpr int kPartsGivenAtOnce = 8;
-    RepaintArea dirty_;            // what is asked for since the last paint
+    view::RepaintArea dirty_;      // what is asked for since the last paint
     int partsGiven_ = 0;           // parts of it given to update() one by one
     bool flushScheduled_ = false;  // a busy turn's update is on its way
     bool holding_ = false;         // see holdRepaints

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "art/Painter.h"
+#include "runtime/qt/QtArt.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ const QRect kUpperHalf(4, 5, 12, 13);
 const QRect kLowerHalf(4, 25, 12, 13);
 
 TEST(BenchPowerSwitch, OnAndOffAreClearlyDifferent) {
-    const QImage on = art::paintPicture("Media", 13, 1.0);
-    const QImage off = art::paintPicture("Media", 14, 1.0);
+    const QImage on = rtqt::paintPictureImage("Media", 13, 1.0);
+    const QImage off = rtqt::paintPictureImage("Media", 14, 1.0);
     ASSERT_FALSE(on.isNull());
     ASSERT_FALSE(off.isNull());
 
@@ -56,11 +56,11 @@ bool near(QColor a, QColor b, int tol) {
 }
 
 TEST(BenchGeneratorFront, DigitTilesAreNotSeenAgainstTheDisplayGlass) {
-    const QImage front = art::paintPicture("Media", 12, 1.0).convertToFormat(QImage::Format_ARGB32);
+    const QImage front = rtqt::paintPictureImage("Media", 12, 1.0).convertToFormat(QImage::Format_ARGB32);
     const int left = 1935 / 15, top = 840 / 15;  // the units digit, 28 x 49 px
     for (int n = 1; n <= 10; ++n) {
         QImage shown = front;
-        QPainter(&shown).drawImage(left, top, art::paintPicture("Led", n, 1.0));
+        QPainter(&shown).drawImage(left, top, rtqt::paintPictureImage("Led", n, 1.0));
         for (QPoint c : {QPoint(0, 0), QPoint(27, 0), QPoint(0, 48), QPoint(27, 48), QPoint(13, 0)}) {
             const QPoint at(left + c.x(), top + c.y());
             EXPECT_TRUE(near(shown.pixelColor(at), front.pixelColor(at), 2))
@@ -72,7 +72,7 @@ TEST(BenchGeneratorFront, DigitTilesAreNotSeenAgainstTheDisplayGlass) {
 }
 
 TEST(BenchGeneratorFront, CoarseDialLabelsClearTheRuleAndEachOther) {
-    const QImage front = art::paintPicture("Media", 12, 1.0).convertToFormat(QImage::Format_ARGB32);
+    const QImage front = rtqt::paintPictureImage("Media", 12, 1.0).convertToFormat(QImage::Format_ARGB32);
     const QColor rule(40, 60, 120);
     int row = -1;  // the rule's row, found left of everything else
     for (int y = 20; y < 50 && row < 0; ++y)
@@ -97,7 +97,7 @@ TEST(BenchGeneratorFront, CoarseDialLabelsClearTheRuleAndEachOther) {
 }
 
 TEST(BenchCapacitorBox, AHiddenStripArrowLeavesTheBarePlate) {
-    const QImage box = art::paintPicture("Media", 3, 1.0).convertToFormat(QImage::Format_ARGB32);
+    const QImage box = rtqt::paintPictureImage("Media", 3, 1.0).convertToFormat(QImage::Format_ARGB32);
     // FlecheG and FlecheD (13 x 11 px) at (200, 320) and (5450, 320) twips; beside each, bare plate.
     const int top = 320 / 15;
     for (auto [left, bare] : {std::pair{200 / 15, 40}, std::pair{5450 / 15, 330}})

@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 
 #include "art/IconArt.h"
+#include "runtime/qt/QtArt.h"
 
 namespace {
 
@@ -28,18 +29,18 @@ bool isScreen(QRgb c) {
 
 TEST(AppIcon, EverySizeShowsTheChargeOnTheScreenWithATransparentSurround) {
     for (int px : {16, 24, 32, 48, 64, 128, 256}) {
-        const QImage img = art::paintAppIcon(px).convertToFormat(QImage::Format_ARGB32);
+        const QImage img = rtqt::paintAppIconImage(px).convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(img.size(), QSize(px, px)) << px;
         EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0) << px;
         EXPECT_EQ(qAlpha(img.pixel(px - 1, px - 1)), 0) << px;
         EXPECT_GE(countPixels(img, isTrace), px * 2 / 3) << px << " px: the curve is lost";
         EXPECT_GE(countPixels(img, isScreen), px * px / 20) << px << " px: the screen is lost";
     }
-    EXPECT_TRUE(art::paintAppIcon(0).isNull());
+    EXPECT_TRUE(rtqt::paintAppIconImage(0).isNull());
 }
 
 TEST(AppIcon, ScalableVersionIsWellFormedSvgWithTheCurve) {
-    QXmlStreamReader xml(art::appIconSvg());
+    QXmlStreamReader xml(QByteArray::fromStdString(art::appIconSvg()));
     int polylines = 0;
     bool root = false;
     while (!xml.atEnd()) {

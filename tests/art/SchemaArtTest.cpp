@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "art/Painter.h"
 #include "art/PictureTables.h"
+#include "runtime/qt/QtArt.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ const double kRatios[] = {1.0, 1.5, 2.0};
 TEST_F(SchemaArt, BoxPointsAndContactsAreDrawnInTheirZones) {
     for (double dpr : kRatios) {
         for (int n : {3, 4}) {
-            const QImage img = art::paintPicture("Schema", n, dpr);
+            const QImage img = rtqt::paintPictureImage("Schema", n, dpr);
             ASSERT_FALSE(img.isNull());
             for (const QRectF& z : {kZoneD, kZoneA, kZoneB, kContactCharge, kContactDischarge})
                 EXPECT_TRUE(inked(img, centreOnBox(z)))
@@ -116,7 +116,8 @@ TEST_F(SchemaArt, BoxPointsAndContactsAreDrawnInTheirZones) {
 // the bench schematic's dot in both switch positions.
 TEST_F(SchemaArt, LeadsCoverTheirPointOnBothSchematics) {
     for (double dpr : kRatios) {
-        const QImage bench[] = {art::paintPicture("Schema", 1, dpr), art::paintPicture("Schema", 2, dpr)};
+        const QImage bench[] = {rtqt::paintPictureImage("Schema", 1, dpr),
+                                rtqt::paintPictureImage("Schema", 2, dpr)};
         for (const Lead& l : kLeads) {
             const rt::PictureInfo& info = art::list(l.list).at(l.n);
             const QRectF onBox(boxOrigin(l), QSizeF(info.width, info.height));
@@ -124,7 +125,7 @@ TEST_F(SchemaArt, LeadsCoverTheirPointOnBothSchematics) {
                               px(kBox, l.zone.right(), l.zone.bottom()));
             EXPECT_TRUE(onBox.contains(zone)) << name(l);
 
-            const QImage lead = art::paintPicture(l.list, l.n, dpr);
+            const QImage lead = rtqt::paintPictureImage(l.list, l.n, dpr);
             EXPECT_TRUE(opaque(lead, pointInLead(l))) << name(l) << " dpr " << dpr;
             for (const QImage& b : bench) EXPECT_TRUE(inked(b, pointOnBench(l))) << name(l) << " dpr " << dpr;
         }
@@ -139,16 +140,18 @@ TEST_F(SchemaArt, BladeFollowsTheSwitchPositionInSchematicsAndLeadsAtD) {
     const QPointF toDischarge = centreOnBox(kContactDischarge) - d,
                   toCharge = centreOnBox(kContactCharge) - d;
     const double dpr = 2;  // the blade is a thin line: sample where its middle covers a whole pixel
-    const QImage box[] = {art::paintPicture("Schema", 3, dpr), art::paintPicture("Schema", 4, dpr)};
+    const QImage box[] = {rtqt::paintPictureImage("Schema", 3, dpr),
+                          rtqt::paintPictureImage("Schema", 4, dpr)};
     EXPECT_TRUE(inked(box[0], d + toDischarge * 0.5));
     EXPECT_FALSE(inked(box[0], d + toCharge * 0.5));
     EXPECT_TRUE(inked(box[1], d + toCharge * 0.5));
     EXPECT_FALSE(inked(box[1], d + toDischarge * 0.5));
 
-    const QImage bench[] = {art::paintPicture("Schema", 1, dpr), art::paintPicture("Schema", 2, dpr)};
+    const QImage bench[] = {rtqt::paintPictureImage("Schema", 1, dpr),
+                            rtqt::paintPictureImage("Schema", 2, dpr)};
     for (const Lead& l : kLeads) {
         if (l.zone != kZoneD) continue;
-        const QImage lead = art::paintPicture(l.list, l.n, dpr);
+        const QImage lead = rtqt::paintPictureImage(l.list, l.n, dpr);
         const bool charge = l.n == 2;
         const QPointF dir = charge ? toCharge : toDischarge, other = charge ? toDischarge : toCharge;
         const auto unit = [](QPointF v) { return v / std::hypot(v.x(), v.y()); };
@@ -163,7 +166,7 @@ TEST_F(SchemaArt, BladeFollowsTheSwitchPositionInSchematicsAndLeadsAtD) {
 // Away from the lead itself the pictures are transparent, so the schematic shows through.
 TEST_F(SchemaArt, LeadsAreMostlyTransparent) {
     for (const Lead& l : kLeads) {
-        const QImage lead = art::paintPicture(l.list, l.n);
+        const QImage lead = rtqt::paintPictureImage(l.list, l.n);
         int covered = 0;
         for (int y = 0; y < lead.height(); ++y)
             for (int x = 0; x < lead.width(); ++x) covered += qAlpha(lead.pixel(x, y)) > 0;
@@ -174,7 +177,7 @@ TEST_F(SchemaArt, LeadsAreMostlyTransparent) {
 
 // The close box of the title strip lies under the close hit area, x 275 to 292.
 TEST_F(SchemaArt, TitleStripHasItsCloseBoxAtTheRightEnd) {
-    const QImage strip = art::paintPicture("Schema", 5);
+    const QImage strip = rtqt::paintPictureImage("Schema", 5);
     const QRgb title = sample(strip, {240, 8}), face = sample(strip, {278, 4});
     EXPECT_GT(qBlue(title), qRed(title) + 40);
     EXPECT_GT(qGray(face), 170);

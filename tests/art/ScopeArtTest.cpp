@@ -13,7 +13,7 @@
 #include <cmath>
 #include <vector>
 
-#include "art/Painter.h"
+#include "runtime/qt/QtArt.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ bool isTeal(QColor c) {
 // The graticule is the teal screen with light lines at i * 373 / 10 and j * 283 / 8, the
 // divisions of the 100 x 80 screen units shown over 373 x 283 pixels.
 TEST_F(ScopeGraticule, LinesFallOnTheDivisionsAndCellsAreScreenTeal) {
-    const QImage g = art::paintPicture("ImageList1", 2);
+    const QImage g = rtqt::paintPictureImage("ImageList1", 2);
     ASSERT_EQ(g.size(), QSize(373, 283));
     const double rowMid = 283.0 / 16;  // middle of the top row of cells, clear of the centre axis
     for (int i = 0; i <= 10; ++i) {
@@ -61,7 +61,7 @@ TEST_F(ScopeGraticule, LinesFallOnTheDivisionsAndCellsAreScreenTeal) {
 
 // Only the two centre axes carry the five sub-divisions of each division.
 TEST_F(ScopeGraticule, OnlyTheCentreAxesCarrySubdivisionTicks) {
-    const QImage g = art::paintPicture("ImageList1", 2);
+    const QImage g = rtqt::paintPictureImage("ImageList1", 2);
     const double tickX = 2 * 373.0 / 50;  // the second tick of the first division
     const double tickY = 2 * 283.0 / 40;
     EXPECT_FALSE(isTeal(pixel(g, tickX, 141 + 2)));           // beside the horizontal axis
@@ -74,7 +74,7 @@ TEST_F(ScopeGraticule, OnlyTheCentreAxesCarrySubdivisionTicks) {
 // every device pixel ratio, and is opaque everywhere else (it is the window's background).
 TEST_F(ScopePanel, ScreenAreaIsWhiteAndThePanelOpaque) {
     for (qreal dpr : {1.0, 1.5, 2.0}) {
-        const QImage panel = art::paintPicture("ImageList1", 1, dpr);
+        const QImage panel = rtqt::paintPictureImage("ImageList1", 1, dpr);
         ASSERT_EQ(panel.size(),
                   QSize(static_cast<int>(std::ceil(788 * dpr)), static_cast<int>(std::ceil(503 * dpr))));
         // Every device pixel wholly inside the screen area (every third row and column).
@@ -100,7 +100,7 @@ TEST_F(ScopeKnobs, PositionKnobMarkerTurnsClockwiseFromTheBottom) {
     };
     const Case cases[] = {{1, 0, 1}, {14, -1, 0}, {27, 0, -1}, {40, 1, 0}, {53, 0, 1}};
     for (const Case& c : cases) {
-        const QImage knob = art::paintPicture("DecalDG", c.picture, 2.0);
+        const QImage knob = rtqt::paintPictureImage("DecalDG", c.picture, 2.0);
         const QPointF sides[] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
         int best = -1;
         QPointF bestSide;
@@ -114,7 +114,7 @@ TEST_F(ScopeKnobs, PositionKnobMarkerTurnsClockwiseFromTheBottom) {
         EXPECT_EQ(bestSide, QPointF(c.dx, c.dy)) << "picture " << c.picture;
         EXPECT_GT(best, 200) << "picture " << c.picture;
     }
-    EXPECT_EQ(art::paintPicture("DecalDG", 1), art::paintPicture("DecalDG", 53));
+    EXPECT_EQ(rtqt::paintPictureImage("DecalDG", 1), rtqt::paintPictureImage("DecalDG", 53));
 }
 
 bool isRed(QColor c) {
@@ -142,7 +142,7 @@ double redInkAngle(const QImage& img, QPointF centre) {
 // to the last one (lower right). The centres are those of the hit areas laid over the knobs.
 void checkSelector(const char* list, int count, QPointF centre) {
     std::vector<QImage> pictures;
-    for (int k = 1; k <= count; ++k) pictures.push_back(art::paintPicture(list, k));
+    for (int k = 1; k <= count; ++k) pictures.push_back(rtqt::paintPictureImage(list, k));
     double previous = -360;
     for (int k = 1; k <= count; ++k) {
         const double angle = redInkAngle(pictures[static_cast<size_t>(k - 1)], centre);
@@ -169,7 +169,7 @@ TEST_F(ScopeKnobs, TimePerDivisionDetentsAreDistinctAndRedAtThePointer) {
 // sockets are 450 twips square. A plugged lead's plug must cover its socket, the lead's picture
 // must be transparent away from the lead, and the sockets must be where their hit areas are.
 TEST_F(ScopeParts, SocketsSitUnderTheirHitAreasAndPlugsOnTheSockets) {
-    const QImage pair = art::paintPicture("ImageList2", 7);
+    const QImage pair = rtqt::paintPictureImage("ImageList2", 7);
     const QPointF red((6885 + 225 - 6810) / 15.0, (6285 + 225 - 5940) / 15.0);
     const QPointF black((7650 + 225 - 6810) / 15.0, (6270 + 225 - 5940) / 15.0);
     const QColor redRing = pixel(pair, red.x() + 6, red.y());
@@ -187,7 +187,7 @@ TEST_F(ScopeParts, SocketsSitUnderTheirHitAreasAndPlugsOnTheSockets) {
                           {14, 9900, 6335, 10185, 6285, true},
                           {15, 10770, 6300, 10965, 6270, false}};
     for (const Lead& l : leads) {
-        const QImage img = art::paintPicture("ImageList2", l.picture);
+        const QImage img = rtqt::paintPictureImage("ImageList2", l.picture);
         const QColor plug =
             pixel(img, (l.socketTw + 225 - l.leftTw) / 15, (l.socketTopTw + 225 - l.topTw) / 15);
         EXPECT_EQ(plug.alpha(), 255) << "lead " << l.picture;

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a desktop finds there: the program,
 # the launcher entry and the metainfo (both accepted by their validators, both naming the same
-# identifier), the icon at every size with the right dimensions, the manual page and the
-# copyright; and that the screenshots the metainfo shows are in the source tree.
+# identifier), the icon at every size with the right dimensions, the manual page, the
+# copyright and the licence of the typeface the program carries; and that the screenshots the metainfo shows are in the source tree.
 # usage: check-install.sh CMAKE BUILD_DIR SOURCE_DIR APP_ID
 set -eu
 cmake=$1 build=$2 source=$3 id=$4
@@ -13,6 +13,7 @@ fail() { echo "install tree: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/bin/vorlinde" ] || fail "no executable bin/vorlinde"
 for f in "share/man/man1/vorlinde.1.gz" "share/doc/vorlinde/copyright" "share/doc/vorlinde/changelog.Debian.gz" \
+         "share/doc/vorlinde/LiberationSans-copyright" \
          "share/icons/hicolor/scalable/apps/$id.svg"; do
     [ -s "$prefix/$f" ] || fail "missing $f"
 done

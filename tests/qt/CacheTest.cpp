@@ -4,64 +4,102 @@
 
 #include <QPixmap>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 
-#include "art/Painter.h"
 #include "art/PictureTables.h"
 #include "runtime/qt/CursorCache.h"
-#include "runtime/qt/PictureCache.h"
+#include "runtime/qt/QtArt.h"
+#include "runtime/qt/QtSurface.h"
+#include "view/PictureCache.h"
 
 namespace {
 
-TEST(PictureCache, PaintsOncePerPictureAndRatio) {
-    rtqt::PictureCache cache;
-    const rt::PictureRef strip{&art::list("ImaMenu"), 20};
-    const QImage& a = cache.picture(strip, 1.0);
-    const QImage& b = cache.picture(strip, 1.0);
-    EXPECT_EQ(&a, &b);
-    EXPECT_EQ(cache.size(), 1u);
-    EXPECT_EQ(a.size(), QSize(307, 109));
+// The desktop's surfaces, counted as they are made, each remembering whether it was marked
+// opaque (drawn as a plain copy).
+struct CountingFactory : gfx::SurfaceFactory {
+    struct Surface : rtqt::QtSurface {
+        using rtqt::QtSurface::QtSurface;
+        void markOpaque() override {
+            opaque = true;
+            rtqt::QtSurface::markOpaque();
+        }
+        bool opaque = false;
+    };
+    std::unique_ptr<gfx::Surface> makeSurface(int w, int h, double ratio) override {
+        ++made;
+        return std::make_unique<Surface>(w, h, ratio);
+    }
+    bool paintsOnThreads() const override { return true; }
+    std::atomic<int> made{0};
+};
 
-    const QImage& big = cache.picture(strip, 1.5);
+TEST(PictureCache, PaintsOncePerPictureAndRatio) {
+    CountingFactory factory;
+    view::PictureCache cache(factory);
+    const rt::PictureRef strip{&art::list("ImaMenu"), 20};
+    const gfx::Surface* a = cache.picture(strip, 1.0);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(cache.picture(strip, 1.0), a);
+    EXPECT_EQ(cache.size(), 1u);
+    EXPECT_EQ(factory.made, 1);
+    EXPECT_EQ(a->width(), 307);
+    EXPECT_EQ(a->height(), 109);
+
+    const gfx::Surface* big = cache.picture(strip, 1.5);
+    ASSERT_NE(big, nullptr);
     EXPECT_EQ(cache.size(), 2u);
-    EXPECT_EQ(big.size(), QSize(461, 164));  // 307 x 1.5 and 109 x 1.5, rounded up
-    EXPECT_DOUBLE_EQ(big.devicePixelRatio(), 1.5);
-    EXPECT_EQ(&cache.picture(strip, 1.5000001), &big);  // float noise is the same ratio
+    EXPECT_EQ(big->width(), 461);  // 307 x 1.5 and 109 x 1.5, rounded up
+    EXPECT_EQ(big->height(), 164);
+    EXPECT_DOUBLE_EQ(big->ratio(), 1.5);
+    EXPECT_EQ(cache.picture(strip, 1.5000001), big);  // float noise is the same ratio
+    EXPECT_EQ(factory.made, 2);
 }
 
 // Pictures painted on several threads at once are the ones painted one by one; resizing through
 // many scales keeps the pictures of the last few ratios only.
 TEST(PictureCache, PrefetchPaintsTheSamePicturesAndOldRatiosAreDropped) {
-    rtqt::PictureCache cache;
+    CountingFactory factory;
+    view::PictureCache cache(factory);
     const rt::PictureList& menu = art::list("ImaMenu");
     std::vector<rt::PictureRef> refs;
     for (int n = 1; n <= menu.count(); ++n) refs.push_back(rt::PictureRef{&menu, n});
     cache.prefetch(refs, 1.87);
     EXPECT_EQ(cache.size(), static_cast<size_t>(menu.count()));
-    for (const rt::PictureRef& r : refs)
-        EXPECT_EQ(cache.picture(r, 1.87), art::paintPicture("ImaMenu", r.index, 1.87)) << r.index;
+    for (const rt::PictureRef& r : refs) {
+        const gfx::Surface* s = cache.picture(r, 1.87);
+        ASSERT_NE(s, nullptr) << r.index;
+        EXPECT_EQ(s->readPixels().pixels,
+                  rtqt::toImage(rtqt::paintPictureImage("ImaMenu", r.index, 1.87)).pixels)
+            << r.index;
+    }
+    EXPECT_EQ(factory.made, menu.count());
 
     const rt::PictureRef strip{&menu, 20};
     for (double ratio : {1.0, 1.25, 1.5, 2.0, 2.5}) cache.picture(strip, ratio);
-    EXPECT_EQ(cache.size(), rtqt::PictureCache::kMaxRatios);  // 1.5, 2 and 2.5: one picture each
-    EXPECT_EQ(cache.picture(strip, 2.5).devicePixelRatio(), 2.5);
+    EXPECT_EQ(cache.size(), view::PictureCache::kMaxRatios);  // 1.5, 2 and 2.5: one picture each
+    EXPECT_EQ(cache.picture(strip, 2.5)->ratio(), 2.5);
 }
 
 // The band said to hide what is behind it is opaque in every pixel; at a ratio that is not
-// whole, the partly covered edge columns do not keep a panel from having one.
+// whole, the partly covered edge columns do not keep a panel from having one. A picture opaque
+// everywhere is marked so, to be drawn as a copy.
 TEST(PictureCache, OpaqueBandHidesWhatIsBehindIt) {
-    rtqt::PictureCache cache;
+    CountingFactory factory;
+    view::PictureCache cache(factory);
     const rt::PictureRef strip{&art::list("ImaMenu"), 20};
-    const rtqt::PictureCache::Painted& whole = cache.painted(strip, 1.0);
-    EXPECT_EQ(whole.opaque, whole.image.rect());
-    EXPECT_FALSE(whole.image.hasAlphaChannel());
+    const view::PictureCache::Painted& whole = cache.painted(strip, 1.0);
+    ASSERT_NE(whole.surface, nullptr);
+    EXPECT_EQ(whole.opaque, (gfx::IntRect{0, 0, whole.surface->width(), whole.surface->height()}));
+    EXPECT_TRUE(static_cast<const CountingFactory::Surface&>(*whole.surface).opaque);
     for (double ratio : {1.87, 3.91}) {
-        const rtqt::PictureCache::Painted& p = cache.painted(strip, ratio);
-        EXPECT_GT(double(p.opaque.width()) * p.opaque.height(), 0.95 * p.image.width() * p.image.height());
-        for (int y = p.opaque.top(); y <= p.opaque.bottom(); ++y)
-            for (int x = p.opaque.left(); x <= p.opaque.right(); ++x)
-                ASSERT_EQ(qAlpha(p.image.pixel(x, y)), 255) << ratio << " at " << x << "," << y;
+        const view::PictureCache::Painted& p = cache.painted(strip, ratio);
+        const gfx::Image px = p.surface->readPixels();
+        EXPECT_GT(double(p.opaque.w) * p.opaque.h, 0.95 * px.width * px.height);
+        for (int y = p.opaque.y; y < p.opaque.bottom(); ++y)
+            for (int x = p.opaque.x; x < p.opaque.right(); ++x)
+                ASSERT_EQ(px.at(x, y) >> 24, 255u) << ratio << " at " << x << "," << y;
     }
 }
 
@@ -69,12 +107,11 @@ TEST(PictureCache, OpaqueBandHidesWhatIsBehindIt) {
 // smaller size: the same picture as at ratio 1 made smaller, not its top-left corner at design
 // size (QPainter takes a device ratio below 1 as 1).
 TEST(PictureCache, BelowRatioOneThePictureIsDrawnWholeAtItsSmallerSize) {
-    rtqt::PictureCache cache;
     const rt::PictureRef generator{&art::list("BtnGene"), 1};
     for (const rt::PictureRef ref : {rt::PictureRef{&art::list("ImaMenu"), 20}, generator}) {
-        const QImage full = cache.picture(ref, 1.0).convertToFormat(QImage::Format_ARGB32);
+        const QImage full = rtqt::paintPictureImage(ref.list->name(), ref.index, 1.0).convertToFormat(QImage::Format_ARGB32);
         for (double ratio : {0.5, 0.64}) {
-            const QImage small = cache.picture(ref, ratio).convertToFormat(QImage::Format_ARGB32);
+            const QImage small = rtqt::paintPictureImage(ref.list->name(), ref.index, ratio).convertToFormat(QImage::Format_ARGB32);
             ASSERT_EQ(small.width(), static_cast<int>(std::ceil(full.width() * ratio)));
             const QImage shrunk = full.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             double diff = 0;
@@ -90,13 +127,16 @@ TEST(PictureCache, BelowRatioOneThePictureIsDrawnWholeAtItsSmallerSize) {
 }
 
 TEST(PictureCache, NoPictureIsANullImageAndCachesNothing) {
-    rtqt::PictureCache cache;
+    CountingFactory factory;
+    view::PictureCache cache(factory);
     const rt::PictureList& menu = art::list("ImaMenu");
-    EXPECT_TRUE(cache.picture(rt::PictureRef{}, 1.0).isNull());
-    EXPECT_TRUE(cache.picture(rt::PictureRef{&menu, 0}, 1.0).isNull());
-    EXPECT_TRUE(cache.picture(rt::PictureRef{&menu, menu.count() + 1}, 1.0).isNull());
-    EXPECT_TRUE(cache.picture(rt::PictureRef{&menu, 1}, 0.0).isNull());
+    EXPECT_EQ(cache.picture(rt::PictureRef{}, 1.0), nullptr);
+    EXPECT_EQ(cache.picture(rt::PictureRef{&menu, 0}, 1.0), nullptr);
+    EXPECT_EQ(cache.picture(rt::PictureRef{&menu, menu.count() + 1}, 1.0), nullptr);
+    EXPECT_EQ(cache.picture(rt::PictureRef{&menu, 1}, 0.0), nullptr);
+    EXPECT_EQ(cache.picture(rt::PictureRef{&menu, 1}, 0.001), nullptr);  // no pixel at that ratio
     EXPECT_EQ(cache.size(), 0u);
+    EXPECT_EQ(factory.made, 0);
 }
 
 class CursorAtRatio : public ::testing::TestWithParam<double> {};

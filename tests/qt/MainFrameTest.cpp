@@ -17,7 +17,7 @@
 #include "runtime/VirtualClock.h"
 #include "runtime/Window.h"
 #include "runtime/qt/MainFrame.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "view/FontTextMeasurer.h"
 #include "runtime/qt/WindowWidget.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
@@ -28,7 +28,7 @@ constexpr double kTw = 15.0;
 
 struct Started {
     rt::VirtualClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     Program program{clock, text};
     std::unique_ptr<rtqt::MainFrame> frame;
     QSize screen;

@@ -11,7 +11,7 @@
 #include "runtime/Timer.h"
 #include "runtime/Window.h"
 #include "runtime/qt/QtClock.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "view/FontTextMeasurer.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void runUntil(Pred done, int limitMs) {
 
 struct ClockScene {
     rtqt::QtClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     rt::Application app{clock, text};
     rt::Window window{app, "Essai"};
     rt::Timer timer{&window, "Timer1", 15ms};
@@ -74,7 +74,7 @@ TEST(QtClock, ZeroIntervalNeverTicksUntilOneIsGiven) {
 
 TEST(QtClock, TimerDestroyedWhileRunningStopsTicking) {
     rtqt::QtClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     rt::Application app(clock, text);
     rt::Window window(app, "Essai");
     int ticks = 0;

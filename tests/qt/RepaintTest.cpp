@@ -12,7 +12,7 @@
 
 #include "runtime/VirtualClock.h"
 #include "runtime/qt/MainFrame.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "view/FontTextMeasurer.h"
 #include "runtime/qt/WindowWidget.h"
 #include "scope/Oscillo.h"
 #include "shell/Program.h"
@@ -39,7 +39,7 @@ qint64 areaOf(const QRegion& r) {
 
 struct RunningScope {
     rt::VirtualClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     Program program{clock, text};
     std::unique_ptr<rtqt::MainFrame> frame;
     Oscillo* scope = nullptr;

@@ -8,7 +8,7 @@
 #include "runtime/Control.h"
 #include "runtime/VirtualClock.h"
 #include "runtime/Window.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "view/FontTextMeasurer.h"
 
 namespace qttest {
 
@@ -19,7 +19,7 @@ struct Scene {
         window.move(0, 0, wPx * kTw, hPx * kTw);
     }
     rt::VirtualClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     rt::Application app;
     rt::Window window;
 };

@@ -5,6 +5,7 @@
 
 #include "runtime/qt/QtFonts.h"
 #include "runtime/qt/QtTextMeasurer.h"
+#include "view/LabelFont.h"
 
 namespace {
 
@@ -12,21 +13,21 @@ rt::Font arial(float pt, bool bold = false) {
     return rt::Font{"Arial", pt, bold};
 }
 
-TEST(QtFonts, PointSizesBecomeReferencePixels) {
-    EXPECT_EQ(rtqt::referencePixelSize(8.25f), 11);
-    EXPECT_EQ(rtqt::referencePixelSize(9.75f), 13);
-    EXPECT_EQ(rtqt::referencePixelSize(12.0f), 16);
-    EXPECT_EQ(rtqt::referencePixelSize(18.0f), 24);
-    EXPECT_EQ(rtqt::referencePixelSize(0.0f), 1);  // never an invalid font size
+TEST(LabelFont, PointSizesBecomeReferencePixels) {
+    EXPECT_EQ(view::referencePixelSize(8.25f), 11);
+    EXPECT_EQ(view::referencePixelSize(9.75f), 13);
+    EXPECT_EQ(view::referencePixelSize(12.0f), 16);
+    EXPECT_EQ(view::referencePixelSize(18.0f), 24);
+    EXPECT_EQ(view::referencePixelSize(0.0f), 1);  // never an invalid font size
 }
 
-TEST(QtFonts, SymbolLettersAreGreek) {
-    EXPECT_EQ(rtqt::symbolChar('W'), QChar(u'Ω'));
-    EXPECT_EQ(rtqt::symbolChar('m'), QChar(u'μ'));
-    EXPECT_EQ(rtqt::symbolChar('p'), QChar(u'π'));
-    EXPECT_EQ(rtqt::symbolChar('D'), QChar(u'Δ'));
-    EXPECT_EQ(rtqt::symbolChar('C'), QChar(u'Χ'));  // the font's own order, not the alphabet's
-    EXPECT_EQ(rtqt::symbolChar('5'), QChar(u'5'));
+TEST(LabelFont, SymbolLettersAreGreek) {
+    EXPECT_EQ(view::symbolChar('W'), U'Ω');
+    EXPECT_EQ(view::symbolChar('m'), U'μ');
+    EXPECT_EQ(view::symbolChar('p'), U'π');
+    EXPECT_EQ(view::symbolChar('D'), U'Δ');
+    EXPECT_EQ(view::symbolChar('C'), U'Χ');  // the font's own order, not the alphabet's
+    EXPECT_EQ(view::symbolChar('5'), U'5');
     const rt::Font symbol{"Symbol", 12, false};
     EXPECT_EQ(rtqt::displayText(symbol, "W"), QString::fromUtf8("Ω"));
     EXPECT_EQ(rtqt::displayText(symbol, "µ"), QString::fromUtf8("µ"));  // beyond ASCII left alone

@@ -15,12 +15,13 @@
 #include "runtime/VirtualClock.h"
 #include "runtime/Window.h"
 #include "runtime/qt/CursorCache.h"
-#include "runtime/qt/PictureCache.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "runtime/qt/WindowImage.h"
+#include "view/FontTextMeasurer.h"
 #include "runtime/qt/WindowWidget.h"
 #include "scope/Oscillo.h"
 #include "shell/DesignArea.h"
 #include "shell/Program.h"
+#include "view/PictureCache.h"
 
 namespace {
 
@@ -72,9 +73,9 @@ struct ScaledProgram {
     }
 
     rt::VirtualClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     Program program{clock, text};
-    rtqt::PictureCache pictures;
+    view::PictureCache pictures{rtqt::surfaceFactory()};
     rtqt::CursorCache cursors;
     std::vector<std::unique_ptr<rtqt::WindowWidget>> widgets;
     Received got;

@@ -12,7 +12,8 @@
 #include "runtime/Line.h"
 #include "runtime/PictureControl.h"
 #include "runtime/Shape.h"
-#include "runtime/qt/WindowPainter.h"
+#include "runtime/qt/WindowImage.h"
+#include "view/WindowPainter.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ using qttest::at;
 using qttest::kTw;
 using qttest::Scene;
 
-const QColor kGrey(rtqt::kDefaultBackColor.r, rtqt::kDefaultBackColor.g, rtqt::kDefaultBackColor.b);
+const QColor kGrey(view::kDefaultBackColor.r, view::kDefaultBackColor.g, view::kDefaultBackColor.b);
 
 bool near(const QColor& a, const QColor& b, int tol = 8) {
     return std::abs(a.red() - b.red()) <= tol && std::abs(a.green() - b.green()) <= tol &&

@@ -15,8 +15,9 @@
 #include "runtime/PictureControl.h"
 #include "runtime/Shape.h"
 #include "runtime/qt/CursorCache.h"
-#include "runtime/qt/PictureCache.h"
+#include "runtime/qt/WindowImage.h"
 #include "runtime/qt/WindowWidget.h"
+#include "view/PictureCache.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ struct WidgetScene : Scene {
         float x, y;
     };
     rt::PictureControl button;
-    rtqt::PictureCache pictures;
+    view::PictureCache pictures{rtqt::surfaceFactory()};
     rtqt::CursorCache cursors;
     rtqt::WindowWidget widget;
     std::vector<std::string> events;

@@ -102,6 +102,20 @@ TEST_F(PictureRangeTest, MenuLoopsStayInTheirLists) {
     restOn(o.Schemvisi, o.menu, 3000, 300);
 }
 
+// A strip's background picture is drawn at its own size from the strip's top-left corner, so one
+// smaller than its strip leaves a band of the window's ground along the strip's right or bottom
+// edge (the oscilloscope's strip once stopped 4 px short of the panel's right edge).
+TEST_F(PictureRangeTest, MenuStripBackgroundsFillTheirStrips) {
+    click(bench().Oscilloaffich);
+    for (const rt::Container* strip : {&bench().FmenuChDech, &scope().menu}) {
+        const rt::PictureRef back = strip->Picture();
+        ASSERT_FALSE(back.isNone()) << strip->fullName();
+        const rt::PictureInfo& info = back.list->at(back.index);
+        EXPECT_GE(static_cast<float>(info.width * 15), strip->Width()) << strip->fullName();
+        EXPECT_GE(static_cast<float>(info.height * 15), strip->Height()) << strip->fullName();
+    }
+}
+
 TEST_F(PictureRangeTest, BenchKnobsAtBothEndsShowPicturesOfTheirLists) {
     Chargedecharge& b = bench();
     click(b.powerctl);

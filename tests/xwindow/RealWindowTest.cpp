@@ -18,7 +18,7 @@
 #include "runtime/MouseRouter.h"
 #include "runtime/qt/MainFrame.h"
 #include "runtime/qt/QtClock.h"
-#include "runtime/qt/QtTextMeasurer.h"
+#include "view/FontTextMeasurer.h"
 #include "runtime/qt/WindowWidget.h"
 #include "scope/Oscillo.h"
 #include "shell/Program.h"
@@ -231,7 +231,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
 
     rtqt::QtClock clock;
-    rtqt::QtTextMeasurer text;
+    view::FontTextMeasurer text;
     Program program(clock, text);
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     program.app().setScreenSize(screen.width(), screen.height());

@@ -20,8 +20,7 @@
 #include "runtime/VirtualClock.h"
 #include "runtime/Window.h"
 #include "runtime/qt/MainFrame.h"
-#include "runtime/qt/QtTextMeasurer.h"
-#include "runtime/qt/WindowPainter.h"
+#include "view/FontTextMeasurer.h"
 #include "runtime/qt/WindowWidget.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
@@ -70,7 +69,7 @@ void expectFollowing(rtqt::MainFrame& frame, rt::Window& bench, const std::strin
     expect(widget && widget->size() == area, when + ": the bench fills the document area");
     const rt::RectF d = frame.designArea();
     const double dpr = frame.devicePixelRatioF();
-    const double z = rtqt::snappedViewScale(
+    const double z = view::snappedViewScale(
         view::fittedViewScale(area.width(), area.height(), d.w / 15.0, d.h / 15.0, dpr), dpr);
     expect(std::abs(frame.viewScale() - z) < 1e-9 && std::abs(widget->viewScale() - z) < 1e-9,
            when + ": view scale " + std::to_string(frame.viewScale()) + " is the one the area gives");
@@ -152,7 +151,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
 
     rt::VirtualClock clock;
-    rtqt::QtTextMeasurer measurer;
+    view::FontTextMeasurer measurer;
     Program program(clock, measurer);
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     program.app().setScreenSize(screen.width(), screen.height());

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "art/Painter.h"
 #include "art/PictureTables.h"
 #include "runtime/DecimalText.h"
+#include "runtime/qt/QtArt.h"
 
 namespace {
 
@@ -132,14 +132,15 @@ struct Placed {
 
 QImage assemble(const char* list, int n, const std::vector<Placed>& parts, double dpr,
                 const QRectF& clip = QRectF(), const std::vector<Placed>& clipped = {}) {
-    QImage base = art::paintPicture(list, n, dpr);
+    QImage base = rtqt::paintPictureImage(list, n, dpr);
     QPainter p(&base);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const Placed& c : parts) p.drawImage(QPointF(c.x, c.y), art::paintPicture(c.list, c.n, dpr));
+    for (const Placed& c : parts) p.drawImage(QPointF(c.x, c.y), rtqt::paintPictureImage(c.list, c.n, dpr));
     if (!clip.isNull()) {
         p.setClipRect(clip);
         p.fillRect(clip, QColor(225, 224, 210));
-        for (const Placed& c : clipped) p.drawImage(QPointF(c.x, c.y), art::paintPicture(c.list, c.n, dpr));
+        for (const Placed& c : clipped)
+            p.drawImage(QPointF(c.x, c.y), rtqt::paintPictureImage(c.list, c.n, dpr));
     }
     return base;
 }
@@ -223,7 +224,7 @@ int main(int argc, char** argv) {
         s.title = l->name() + "  (" + std::to_string(l->count()) + " pictures)";
         for (int n = 1; n <= l->count(); ++n) {
             const rt::PictureInfo& info = l->at(n);
-            QImage img = art::paintPicture(l->name(), n, dpr);
+            QImage img = rtqt::paintPictureImage(l->name(), n, dpr);
             std::string label = std::to_string(n);
             if (img.isNull()) label += " (null)";
             if (isCursor) label += " @" + std::to_string(info.hotX) + "," + std::to_string(info.hotY);

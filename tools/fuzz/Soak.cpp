@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "runtime/qt/PictureCache.h"
-#include "runtime/qt/WindowPainter.h"
+#include "runtime/qt/WindowImage.h"
+#include "view/PictureCache.h"
 #include "scope/Oscillo.h"
 #include "tools/fuzz/Driver.h"
 #include "tools/fuzz/Invariants.h"

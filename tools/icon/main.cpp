@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "art/IconArt.h"
+#include "runtime/qt/QtArt.h"
 
 namespace {
 
@@ -29,13 +30,14 @@ int main(int argc, char** argv) {
     const QString dir = QString::fromLocal8Bit(argv[1]), id = QString::fromLocal8Bit(argv[2]);
     for (int px : {16, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(dir).arg(px);
-        if (!QDir().mkpath(folder) || !art::paintAppIcon(px).save(folder + '/' + id + ".png", "PNG")) {
+        if (!QDir().mkpath(folder) || !rtqt::paintAppIconImage(px).save(folder + '/' + id + ".png", "PNG")) {
             std::fprintf(stderr, "vorlinde-icon: cannot write %s\n", qPrintable(folder));
             return 1;
         }
     }
     const QString scalable = dir + QStringLiteral("/scalable/apps");
-    if (!QDir().mkpath(scalable) || !writeFile(scalable + '/' + id + ".svg", art::appIconSvg())) {
+    if (!QDir().mkpath(scalable) ||
+        !writeFile(scalable + '/' + id + ".svg", QByteArray::fromStdString(art::appIconSvg()))) {
         std::fprintf(stderr, "vorlinde-icon: cannot write %s\n", qPrintable(scalable));
         return 1;
     }

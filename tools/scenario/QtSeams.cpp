@@ -1,12 +1,12 @@
-// The parts of the runner that use Qt: the text measurer, snapshots and locale names.
+// The parts of the runner that use the desktop side: the text measurer, snapshots and locale names.
 
 #include "tools/scenario/QtSeams.h"
 
 #include <QLocale>
 #include <QString>
 
-#include "runtime/qt/QtTextMeasurer.h"
-#include "runtime/qt/WindowPainter.h"
+#include "runtime/qt/WindowImage.h"
+#include "view/FontTextMeasurer.h"
 
 namespace scenario {
 namespace {
@@ -19,9 +19,9 @@ char asciiDecimal(const QLocale& l) {
 
 }  // namespace
 
-// Labels size with the real fonts, as on screen.
+// Labels size with the widths of the program's own font file, as on screen.
 std::unique_ptr<rt::TextMeasurer> makeTextMeasurer() {
-    return std::make_unique<rtqt::QtTextMeasurer>();
+    return std::make_unique<view::FontTextMeasurer>();
 }
 
 char systemDecimalSeparator() {

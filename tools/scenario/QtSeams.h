@@ -1,5 +1,6 @@
 #pragma once
-// What the runner asks of Qt: font metrics, window snapshots and locale decimal separators.
+// What the runner asks of the desktop side: the text measurer (the program's own font file, as
+// on screen), window snapshots and locale decimal separators.
 
 #include <memory>
 #include <optional>
@@ -12,7 +13,7 @@ class Window;
 
 namespace scenario {
 
-// The measurer labels size with: the real fonts, as on screen.
+// The measurer labels size with: the embedded font's own widths, as on screen.
 std::unique_ptr<rt::TextMeasurer> makeTextMeasurer();
 
 // Renders `w` as shown on screen to a PNG at `path`; false with a reason when it cannot.

@@ -1,8 +1,8 @@
-#include "runtime/qt/RepaintArea.h"
+#include "view/RepaintArea.h"
 
 #include <algorithm>
 
-namespace rtqt {
+namespace view {
 namespace {
 
 double area(const rt::RectF& r) {
@@ -39,4 +39,4 @@ void RepaintArea::clear() {
     parts_.clear();
 }
 
-}  // namespace rtqt
+}  // namespace view

@@ -11,7 +11,7 @@
 
 #include "runtime/Control.h"
 
-namespace rtqt {
+namespace view {
 
 class RepaintArea {
 public:
@@ -34,4 +34,4 @@ private:
     std::vector<rt::RectF> parts_;
 };
 
-}  // namespace rtqt
+}  // namespace view
