@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the binary packages from the source package debian/, the way Debian does
 # (dpkg-buildpackage -b -us -uc), in a copy of the source tree under a temporary folder, and moves
-# the .deb, the -dbgsym .ddeb, the .buildinfo and the .changes into OUT (emptied first).
+# the .deb, the -dbgsym package, the .buildinfo and the .changes into OUT (emptied first).
 # usage: build-package.sh SOURCE_DIR OUT [DEB_BUILD_OPTIONS]
 #   The copy holds the files git tracks or would track (with their uncommitted changes), or,
 #   outside a git checkout, the whole tree but its build folders.
@@ -32,5 +32,8 @@ case " $options " in *" parallel="*) ;; *) options="$options parallel=$jobs" ;; 
 }
 rm -rf "$out"
 mkdir -p "$out"
-mv "$work"/*.deb "$work"/*.ddeb "$work"/*.buildinfo "$work"/*.changes "$out"/
+# The debug symbols come as a .deb on Debian, as a .ddeb elsewhere.
+for f in "$work"/*.deb "$work"/*.ddeb "$work"/*.buildinfo "$work"/*.changes; do
+    [ ! -e "$f" ] || mv "$f" "$out"/
+done
 cp "$work/log" "$out/build.log"
