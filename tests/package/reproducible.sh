@@ -32,5 +32,6 @@ for a in "$work"/a/*.deb "$work"/a/*.ddeb; do
     diff -r "$work/x/a/$name" "$work/x/b/$name" >&2 || true
 done
 [ "$count" -ge 2 ] || { echo "expected the package and its -dbgsym package, found $count" >&2; exit 1; }
-[ "$status" = 0 ] && rm -rf "$work"
+# The first build's files stay in WORK/a for a look (lintian, hardening-check); the rest goes.
+[ "$status" = 0 ] && rm -rf "$work/b" "$work/x" "$work/first" "$work/second"
 exit "$status"
