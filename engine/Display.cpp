@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "engine/Signal.h"
+#include "engine/SpotPlace.h"
 
 namespace engine {
 
@@ -15,7 +16,7 @@ void drawSpot(rt::Shape& spot, rt::Line& line, float y, int width, rt::Color col
     line.setVisible(false);
     spot.setBorderWidth(width);
     spot.setBorderColor(colour);
-    spot.setTop(static_cast<float>(y - 1.5));
+    spot.setTop(static_cast<float>(y - kSpotCentre));
     spot.setVisible(true);
 }
 
@@ -32,6 +33,11 @@ void drawLine(rt::Line& line, rt::Shape& spot, int16_t posX, float y, int width,
 
 }  // namespace
 
+SpotPlace xySpotPlace(const Code& c) {
+    return {static_cast<float>(10 * c.NiveauY1 / c.VoltDiv1 + (50 - c.PosY1)),
+            static_cast<float>(-10 * c.NiveauY2 / c.VoltDiv2 + c.PosY2 - kSpotCentre)};
+}
+
 void Signal::AfficheEcran() {
     Code& c = code_;
     if (c.ModeStor) {
@@ -43,9 +49,9 @@ void Signal::AfficheEcran() {
         return;
     }
     if (c.ModeXY) {
-        rt::Shape& xy = s_.XY(0);
-        xy.setLeft(static_cast<float>(10 * c.NiveauY1 / c.VoltDiv1 + (50 - c.PosY1)));
-        xy.setTop(static_cast<float>(-10 * c.NiveauY2 / c.VoltDiv2 + c.PosY2 - 1.5));
+        const SpotPlace place = xySpotPlace(c);
+        s_.XY(0).setLeft(place.left);
+        s_.XY(0).setTop(place.top);
     }
     const float y1 = static_cast<float>(-10 * c.NiveauY1 / c.VoltDiv1 + c.PosY1);
     const float y2 = static_cast<float>(-10 * c.NiveauY2 / c.VoltDiv2 + c.PosY2);

@@ -1,7 +1,9 @@
 // The trace computation: from E, R, C and the settings, what each channel shows after the
 // circuit switch moved — a level set at once, a level ramp, or in storage mode a recorded sweep.
 
+#include "engine/PanelPictures.h"
 #include "engine/Signal.h"
+#include "engine/SpotPlace.h"
 
 namespace engine {
 
@@ -31,10 +33,18 @@ void Signal::CalculTrace(double E, double R, double C, double Tdiv, double Vdiv1
     if (rec.recorded) {
         c.Memorise = rt::True;
         c.PretStor = rt::False;
-        s_.DiodeV2.setPicture(s_.ImageList2, 5);
+        s_.DiodeV2.setPicture(s_.ImageList2, panel_pictures::kGreenLampOff);
     }
 }
 
+// Whether a channel is drawn in storage mode. A recording needs the instrument armed (RESET) and
+// the slope Trig selects: rising with Trig up, falling with it down, compared with the channel's
+// first edge taken with the sign 1, so CH2 INVERT never changes whether a channel records. The
+// reversed capacitor voltage (BA) and the resistor voltage (DA) are recorded, armed, whatever
+// their own slope when both channels are wired, as if the other channel triggered the sweep; the
+// capacitor voltage (AB) and the switched branch (DB) only on their own slope. Without the
+// component that makes the transient (C = 0 for AB and BA, R = 0 for DA) the voltage is reached at
+// once: the channel proceeds armed or not and draws only a flat line, never dots.
 bool Signal::proceeds(const Channel& ch, double R, double C, bool discharge) const {
     const Code& c = code_;
     const bool slope = c.PenteTrig ? !risingFirstEdge(ch.wiring, discharge) : risingFirstEdge(ch.wiring, discharge);
@@ -95,7 +105,7 @@ void Signal::drawDots(const Channel& ch, Recording& rec, double E, double RC, do
         if (reused) dot.copyPropertiesFrom(model);  // a leftover dot is taken over as if new
         const double u = measured(ch.wiring, discharge, ch.s, E, decay(t, RC));
         dot.setLeft(static_cast<float>(10 * t / c.TempsDiv + c.PosX));
-        dot.setTop(static_cast<float>(-10 * u / ch.vdiv + ch.pos - 1.5));
+        dot.setTop(static_cast<float>(-10 * u / ch.vdiv + ch.pos - kSpotCentre));
         dot.ZOrder(0);
         dot.setVisible(true);
         ++rec.k;

@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cmath>
-#include <utility>
+#include <cstddef>
 
 namespace engine {
 
@@ -48,20 +48,24 @@ bool risingFirstEdge(Wiring wiring, bool discharge) {
 }
 
 namespace {
-// Time base (ms/div) and storage step (ms), written out as the decimal values they are.
-constexpr std::array<std::pair<double, double>, 18> kSteps{{
-    {200, 2},        {100, 1},         {50, 0.5},         {20, 0.2},          {10, 0.1},          {5, 0.05},
-    {2, 0.02},       {1, 0.01},        {0.5, 0.005},      {0.2, 0.002},       {0.1, 0.001},       {0.05, 0.0005},
-    {0.02, 0.0002},  {0.01, 0.0001},   {0.005, 0.00005},  {0.002, 0.00002},   {0.001, 0.00001},   {0.0005, 0.000005},
-}};
+// The storage step (ms) of each time base of kTimeBases, in the same order, written out as the
+// decimal values they are: a time base divided by 100 would not always give the same double.
+constexpr std::array<double, 18> kStorageSteps{2,     1,      0.5,     0.2,     0.1,     0.05,
+                                               0.02,  0.01,   0.005,   0.002,   0.001,   0.0005,
+                                               0.0002, 0.0001, 0.00005, 0.00002, 0.00001, 0.000005};
 }  // namespace
 
 double storageStep(double TempsDiv) {
-    for (auto [div, step] : kSteps)
-        if (TempsDiv == div) return step;
+    for (std::size_t i = 0; i < kTimeBases.size(); ++i)
+        if (TempsDiv == kTimeBases[i]) return kStorageSteps[i];
     return 0.0;
 }
 
+// A screen is 10 divisions of 10 units. The steps double as the time base halves, so the spot's
+// speed follows the knob, but it is not the time base's real rate: the spot timer ticks every
+// 20 ms (10 ms at 20 ms/div), and 4 units per 20 ms at 200 ms/div is 4 times the 10 units per
+// 200 ms of a real sweep; so are 8 and 16 at 100 and 50, and 19 per 10 ms at 20 ms/div is 3.8
+// times. The spot shows a sweep running; a recorded trace, not the spot, is read against time.
 int16_t spotStep(double TempsDiv) {
     if (TempsDiv == 200) return 4;
     if (TempsDiv == 100) return 8;
@@ -69,8 +73,6 @@ int16_t spotStep(double TempsDiv) {
     if (TempsDiv == 20) return 19;
     return 0;
 }
-
-int spotInterval(double TempsDiv) { return TempsDiv == 20 ? 10 : 20; }
 
 std::string connectionString(int16_t probe, int16_t ground, const std::string& previous) {
     if (probe == 0 || ground == 0) return "off";

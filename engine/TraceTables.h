@@ -3,6 +3,7 @@
 // a charge or a discharge, the first edge of each transient, the settling time, the storage time
 // step of each time base and the running-spot speed. No state, no controls.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -32,14 +33,17 @@ double finalValue(Wiring wiring, bool discharge, int s, double E);
 // The direction the voltage first moves in, taken with the sign 1.
 bool risingFirstEdge(Wiring wiring, bool discharge);
 
+// The 18 time bases of the TIME/DIV knob in ms per division, detent 1 (200) to 18 (0.0005): the
+// only values the time base ever holds.
+inline constexpr std::array<double, 18> kTimeBases{200, 100, 50,   20,   10,   5,     2,     1,     0.5,
+                                                   0.2, 0.1, 0.05, 0.02, 0.01, 0.005, 0.002, 0.001, 0.0005};
+
 // The recording's time step (a hundredth of a division) for one of the 18 time bases, found by
 // exact comparison; 0 for any other value.
 double storageStep(double TempsDiv);
 
-// Running spot: screen units per tick for the four slow time bases (0 for the others), and the
-// spot timer's interval in ms.
+// Running spot: screen units per tick for the four slow time bases, 0 for the others.
 int16_t spotStep(double TempsDiv);
-int spotInterval(double TempsDiv);
 
 // A connection string from the recorded points of a probe and of the ground lead (0 none, 1 D,
 // 2 A, 3 B); `previous` is kept where no rule applies. A probe and the ground on the same point

@@ -70,7 +70,6 @@ private:
     std::map<std::string, Factory> factories_;
     std::map<std::string, std::unique_ptr<Window>> windows_;
     std::vector<Window*> order_;
-    std::vector<std::string> creating_;
     Window* active_ = nullptr;
 };
 

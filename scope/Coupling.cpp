@@ -2,12 +2,13 @@
 // takes hold of it (one flag for both channels); while held, every square the pointer moves over
 // is chosen at once; the next click on either column lets go.
 
+#include "engine/PanelPictures.h"
 #include "scope/Oscillo.h"
 #include "shell/frmMain.h"
 
+namespace pic = engine::panel_pictures;
+
 namespace {
-constexpr int kPictureSlider = 3;  // ImageList2: the square holding the slider
-constexpr int kPictureEmpty = 4;
 constexpr int kCursorClick = 1;  // Imapoint: a click does something here
 constexpr int kCursorRefused = 2;
 }  // namespace
@@ -39,7 +40,7 @@ void Oscillo::couplingEnter(int voie, int position) {
     const CouplingSwitch sw = couplingSwitch(voie);
     for (int i = 0; i < 3; ++i) {
         *sw.flags[i] = rt::flag(i == position);
-        sw.squares[i]->setPicture(ImageList2, i == position ? kPictureSlider : kPictureEmpty);
+        sw.squares[i]->setPicture(ImageList2, i == position ? pic::kSliderHere : pic::kSliderEmpty);
     }
     *sw.niveau = position == kCouplingGnd ? 0.0 : *sw.entree;
     if (PowerOn) AfficheEcran();

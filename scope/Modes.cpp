@@ -1,14 +1,13 @@
 // The MODE buttons: CH1, CH2, BOTH and X-Y exclude one another; CH2 INVERT toggles the sign of
 // channel 2 on its own. A press that would repeat the present mode is ignored altogether.
 
+#include "engine/PanelPictures.h"
+#include "engine/SpotPlace.h"
 #include "scope/Oscillo.h"
 
-namespace {
-constexpr int kButtonUp = 1;  // ImageList2
-constexpr int kButtonDown = 2;
-constexpr int kLampOff = 5;
-constexpr int kLampLit = 6;
+namespace pic = engine::panel_pictures;
 
+namespace {
 // Negates a value, leaving a zero as it is (no negative zero appears in the state).
 template <class T>
 void negate(T& v) {
@@ -18,7 +17,7 @@ void negate(T& v) {
 
 void Oscillo::pressModeButton(rt::PictureControl& pressed) {
     for (rt::PictureControl* b : {&CH1, &CH2, &Dual, &BtnXY})
-        b->setPicture(ImageList2, b == &pressed ? kButtonDown : kButtonUp);
+        b->setPicture(ImageList2, b == &pressed ? pic::kButtonDown : pic::kButtonUp);
 }
 
 void Oscillo::recomputeForMode() {
@@ -62,7 +61,7 @@ void Oscillo::CH2_Click() {
 void Oscillo::Dual_Click() {
     if (code.ModeDual && !code.ModeXY) return;
     // Leaving X-Y with storage still selected lights the STOR lamp again.
-    if (code.ModeStor && code.ModeXY && PowerOn) DiodeV.setPicture(ImageList2, kLampLit);
+    if (code.ModeStor && code.ModeXY && PowerOn) DiodeV.setPicture(ImageList2, pic::kGreenLampLit);
     pressModeButton(Dual);
     placeScreenHorizontally();
     XY(0).setVisible(false);
@@ -92,9 +91,9 @@ void Oscillo::BtnXY_Click() {
         Ten2mes.setVisible(false);
     }
     if (code.ModeStor) {  // X-Y and storage exclude each other
-        DiodeV.setPicture(ImageList2, kLampOff);
-        DiodeV2.setPicture(ImageList2, kLampOff);
-        Stor.setPicture(ImageList2, kButtonUp);
+        DiodeV.setPicture(ImageList2, pic::kGreenLampOff);
+        DiodeV2.setPicture(ImageList2, pic::kGreenLampOff);
+        Stor.setPicture(ImageList2, pic::kButtonUp);
         code.ModeStor = rt::False;
         code.PretStor = rt::False;
         code.Memorise = rt::False;
@@ -111,18 +110,18 @@ void Oscillo::BtnXY_Click() {
 }
 
 void Oscillo::placeXYSpot() {
-    rt::Shape& spot = XY(0);
-    spot.setLeft(static_cast<float>(10 * code.NiveauY1 / code.VoltDiv1 + (50 - code.PosY1)));
-    spot.setTop(static_cast<float>(-10 * code.NiveauY2 / code.VoltDiv2 + (code.PosY2 - 1.5)));
+    const engine::SpotPlace place = engine::xySpotPlace(code);
+    XY(0).setLeft(place.left);
+    XY(0).setTop(place.top);
 }
 
 void Oscillo::InvY2_Click() {
     if (code.SigneY2 == 1) {
-        InvY2.setPicture(ImageList2, kButtonDown);
+        InvY2.setPicture(ImageList2, pic::kButtonDown);
         code.SigneY2 = -1;
     } else {
         code.SigneY2 = 1;
-        InvY2.setPicture(ImageList2, kButtonUp);
+        InvY2.setPicture(ImageList2, pic::kButtonUp);
     }
     // The input and a running ramp turn over with the level, so that neither the coupling switch
     // (which copies the input) nor the ramp's next tick brings the old sign back.

@@ -1,6 +1,7 @@
 // The window as it stands before its load: what the form designer fixes (sizes of the hit
 // areas and the spot shapes, hidden elements, label fonts). The load then places everything.
 
+#include "engine/SpotPlace.h"
 #include "scope/Oscillo.h"
 
 namespace {
@@ -14,9 +15,10 @@ void designSpot(rt::Shape& spot) {
     spot.setFillColor(kGreen);
     spot.setBorderColor(kGreen);
     spot.setBorderWidth(2);
-    // Screen units: a circle one unit across (the largest that fits), its centre 1.5 units below
-    // the top, so a dot placed at y - 1.5 sits on y; its left is the curve's x.
-    spot.move(0, 0, 1, 3);
+    // Screen units: a circle one unit across (the largest that fits) in a box three high, its
+    // centre kSpotCentre below the top, so a dot placed at y - kSpotCentre sits on y; its left is
+    // the curve's x.
+    spot.move(0, 0, 1, static_cast<float>(2 * engine::kSpotCentre));
     spot.setVisible(false);
 }
 

@@ -3,14 +3,16 @@
 
 #include "scope/Oscillo.h"
 
+#include "engine/PanelPictures.h"
+#include "engine/TraceTables.h"
 #include "runtime/Application.h"
 #include "shell/frmMain.h"
 
+namespace pic = engine::panel_pictures;
+
 namespace {
 
-// ms per division and volts per division, detent by detent.
-constexpr std::array<double, 18> kBalay{200, 100, 50, 20, 10, 5, 2, 1, 0.5, 0.2, 0.1, 0.05, 0.02, 0.01, 0.005, 0.002,
-                                        0.001, 0.0005};
+// Volts per division, detent by detent (the time bases are the engine's kTimeBases).
 constexpr std::array<double, 14> kSensi{20, 10, 5, 2, 1, 0.5, 0.2, 0.1, 0.05, 0.02, 0.01, 0.005, 0.002, 0.001};
 
 // Trace colour by intensity level + 6: a teal darker than the screen, the screen's teal, then
@@ -40,13 +42,13 @@ void Oscillo::Form_Load() {
     loadPanel();
     loadMenu();
     filR1.move(6690, 6340);
-    filR1.setPicture(ImageList2, 12);
+    filR1.setPicture(ImageList2, pic::kRedLeadCh1);
     FilN1.move(7470, 6300);
-    FilN1.setPicture(ImageList2, 13);
+    FilN1.setPicture(ImageList2, pic::kBlackLeadCh1);
     filR2.move(9900, 6335);
-    filR2.setPicture(ImageList2, 14);
+    filR2.setPicture(ImageList2, pic::kRedLeadCh2);
     filN2.move(10770, 6300);
-    filN2.setPicture(ImageList2, 15);
+    filN2.setPicture(ImageList2, pic::kBlackLeadCh2);
     ImgRetour = 2;
     ImgMprinci = 6;
     ImgSchemvisi = 10;
@@ -79,7 +81,7 @@ void Oscillo::loadStartValues() {
 }
 
 void Oscillo::loadTables() {
-    ValBalay = kBalay;
+    ValBalay = engine::kTimeBases;
     ValSensi = kSensi;
     code.Couleur = kCouleur;
 }
@@ -137,11 +139,11 @@ void Oscillo::loadPanel() {
     auto hitArea = [](rt::PictureControl& h, float left, float top, float size) {
         h.move(left, top, size, size);
     };
-    button(Dual, 4890, 6130, 1);
-    button(InvY2, 6240, 6130, 1);
-    button(CH1, 5565, 6690, 2);
-    button(CH2, 6090, 6690, 1);
-    button(BtnXY, 5025, 6690, 1);
+    button(Dual, 4890, 6130, pic::kButtonUp);
+    button(InvY2, 6240, 6130, pic::kButtonUp);
+    button(CH1, 5565, 6690, pic::kButtonDown);
+    button(CH2, 6090, 6690, pic::kButtonUp);
+    button(BtnXY, 5025, 6690, pic::kButtonUp);
     picture(PosV1, 7460, 780, DecalDG, 27);
     picture(PosV2, 10190, 780, DecalDG, 27);
     picture(PosH, 8830, 780, DecalDG, 27);
@@ -152,7 +154,7 @@ void Oscillo::loadPanel() {
     picture(SensiV2, 9285, 2415, Sensivert, 5);
     hitArea(SV2control, 9750, 2925, 855);
     auto coupling = [&](rt::PictureControl& p, float left, float top, bool selected) {
-        picture(p, left, top, ImageList2, selected ? 3 : 4);
+        picture(p, left, top, ImageList2, selected ? pic::kSliderHere : pic::kSliderEmpty);
         p.setMousePointer(selected ? hand : refused);
     };
     coupling(GND1, 7515, 5055, true);
@@ -161,17 +163,17 @@ void Oscillo::loadPanel() {
     coupling(GND2, 10800, 5055, true);
     coupling(DCV2, 10800, 4875, false);
     coupling(ACV2, 10800, 4695, false);
-    button(Stor, 3035, 6130, 1);
-    button(Reset, 3840, 6690, 1);
-    picture(DiodeV, 3350, 6180, ImageList2, 5);
-    picture(DiodeV2, 4155, 6730, ImageList2, 5);
-    button(Trig, 3840, 6130, 1);
-    picture(Bnc1, 6810, 5940, ImageList2, 7);
-    picture(Bnc2, 10095, 5940, ImageList2, 7);
-    picture(Power, 735, 5715, ImageList2, 8);
+    button(Stor, 3035, 6130, pic::kButtonUp);
+    button(Reset, 3840, 6690, pic::kButtonUp);
+    picture(DiodeV, 3350, 6180, ImageList2, pic::kGreenLampOff);
+    picture(DiodeV2, 4155, 6730, ImageList2, pic::kGreenLampOff);
+    button(Trig, 3840, 6130, pic::kButtonUp);
+    picture(Bnc1, 6810, 5940, ImageList2, pic::kInputSockets);
+    picture(Bnc2, 10095, 5940, ImageList2, pic::kInputSockets);
+    picture(Power, 735, 5715, ImageList2, pic::kPowerRockerOff);
     Powerclick.move(1020, 5745);
     Powerclick.setMousePointer(hand);
-    picture(Diodepow, 2055, 5865, ImageList2, 10);
+    picture(Diodepow, 2055, 5865, ImageList2, pic::kRedLampOff);
     picture(Intens, 810, 6375, DecalDG, 27);
     picture(Focus, 1830, 6375, DecalDG, 27);
     R1.move(6885, 6285);

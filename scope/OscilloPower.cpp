@@ -1,7 +1,10 @@
 // The power rocker: its hit area over the half that a click would press, the ON lamp, and what
 // switching off and on does to the screen and the storage lamps.
 
+#include "engine/PanelPictures.h"
 #include "scope/Oscillo.h"
+
+namespace pic = engine::panel_pictures;
 
 void Oscillo::Powerclick_Click() {
     if (PowerOn) switchOff();
@@ -9,8 +12,8 @@ void Oscillo::Powerclick_Click() {
 }
 
 void Oscillo::switchOff() {
-    Power.setPicture(ImageList2, 8);
-    Diodepow.setPicture(ImageList2, 10);
+    Power.setPicture(ImageList2, pic::kPowerRockerOff);
+    Diodepow.setPicture(ImageList2, pic::kRedLampOff);
     PowerOn = rt::False;
     Powerclick.move(1020, 5745);
     Ten1.setVisible(false);
@@ -24,9 +27,10 @@ void Oscillo::switchOff() {
         Ten1mes.setVisible(false);
         Ten2mes.setVisible(false);
     }
-    if (code.ModeStor) DiodeV.setPicture(ImageList2, 5);  // STOR stays selected, its lamp goes dark
+    // STOR stays selected, its lamp goes dark.
+    if (code.ModeStor) DiodeV.setPicture(ImageList2, pic::kGreenLampOff);
     if (code.PretStor) {
-        DiodeV2.setPicture(ImageList2, 5);
+        DiodeV2.setPicture(ImageList2, pic::kGreenLampOff);
         code.PretStor = rt::False;
     }
     code.Memorise = rt::False;
@@ -34,21 +38,19 @@ void Oscillo::switchOff() {
 }
 
 void Oscillo::switchOn() {
-    Power.setPicture(ImageList2, 9);
-    Diodepow.setPicture(ImageList2, 11);
+    Power.setPicture(ImageList2, pic::kPowerRockerOn);
+    Diodepow.setPicture(ImageList2, pic::kRedLampLit);
     PowerOn = rt::True;
     Powerclick.move(745, 5745);
     if (code.ModeXY) {
         // The X-Y display has no horizontal shift: the screen goes back in place.
         Ecran.setLeft(120);
         Axe.setLeft(0);
-        rt::Shape& spot = XY(0);
-        spot.setLeft(static_cast<float>(10 * code.NiveauY1 / code.VoltDiv1 + (50 - code.PosY1)));
-        spot.setTop(static_cast<float>(-10 * code.NiveauY2 / code.VoltDiv2 + (code.PosY2 - 1.5)));
-        spot.setVisible(true);
+        placeXYSpot();
+        XY(0).setVisible(true);
     } else {
         // Redraws what the last computation left; nothing is recomputed.
         AfficheEcran();
-        if (code.ModeStor) DiodeV.setPicture(ImageList2, 6);
+        if (code.ModeStor) DiodeV.setPicture(ImageList2, pic::kGreenLampLit);
     }
 }

@@ -122,8 +122,9 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     // On X11 the window's image goes to the display server through the socket, not through a
     // shared-memory segment: with shared memory Qt waits on a round trip to the server before
     // every paint (the segment must be free again), which for the small repaints of a moving
-    // spot, 50 or 60 a second, costs more than sending their few pixels.
-    qputenv("QT_XCB_NO_MITSHM", "1");
+    // spot, 50 or 60 a second, costs more than sending their few pixels. A value the user set
+    // (even 0 or empty) is kept.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     keepScaleFactorAtLeastOne();
     StartupMessages startup;
     QApplication qapp(argc, argv);

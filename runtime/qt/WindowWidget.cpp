@@ -152,7 +152,7 @@ QRegion WindowWidget::pendingRepaint() const {
 // A frame lasts as long as the screen shows one, less a millisecond for the ticks' jitter.
 void WindowWidget::followScreenRefresh() {
     const qreal hz = screen() ? screen()->refreshRate() : 60.0;
-    frameMs_ = std::clamp(static_cast<int>(1000.0 / std::max<qreal>(hz, 1.0)) - 1, 1, 40);
+    frameMs_ = std::clamp(static_cast<int>(1000.0 / std::max<qreal>(hz, 1.0)) - 1, 1, kLongestFrameMs);
 }
 
 void WindowWidget::giveAll() {

@@ -44,6 +44,12 @@ public:
     // once, without going through the event loop.
     void holdRepaints();
     void releaseRepaints();
+    // Whether something asked for is not painted yet: waiting for the frame to end, for the
+    // event loop, or for the release of held repaints.
+    bool repaintPending() const { return !dirty_.empty(); }
+    // A part asked for within a frame of the last paint waits for the frame to end; a frame lasts
+    // as long as the screen shows one, never longer than this.
+    static constexpr int kLongestFrameMs = 40;
     // Shows the cursor the model wants at the pointer's present place: the last place a mouse
     // event gave (no round trip to the display server on every tick), or asked afresh.
     void refreshCursor(bool askPointer = false);

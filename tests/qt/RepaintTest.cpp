@@ -63,7 +63,16 @@ struct RunningScope {
     }
     ~RunningScope() { qApp->removeEventFilter(&log); }
 
-    static void settle() { QTest::qWait(60); }  // a paint waits a frame at most
+    // Waits until everything the model asked the oscilloscope's widget to repaint is painted: on
+    // that event, not for a guessed time (a paint may wait a frame, longer on a busy machine).
+    void settle() {
+        rtqt::WindowWidget* w = frame->widgetFor(*scope);
+        const bool painted = QTest::qWaitFor([w] {
+            QCoreApplication::sendPostedEvents();
+            return !w->repaintPending();
+        });
+        EXPECT_TRUE(painted) << "a repaint asked for was never painted";
+    }
     // The share of the frame repainted by what `step` changes.
     double repaintedShare(const std::function<void()>& step) {
         settle();
@@ -96,8 +105,10 @@ TEST(Repaint, SmallChangesRepaintASmallPartOfTheFrame) {
     EXPECT_GT(spot, 0.0);
     EXPECT_LT(spot, 0.01);
 
-    // The program's clock holds a tick's repaints and paints them when the tick ends, at once.
+    // The program's clock holds a tick's repaints and paints them when the tick ends, at once,
+    // once the frame of the last paint is over (within it they wait for the frame's end).
     rtqt::WindowWidget* widget = s.frame->widgetFor(*s.scope);
+    QTest::qWait(rtqt::WindowWidget::kLongestFrameMs + 1);
     const double held = s.repaintedShare([&] {
         widget->holdRepaints();
         s.clock.advance(milliseconds(10));
@@ -131,9 +142,16 @@ TEST(Repaint, SmallChangesRepaintASmallPartOfTheFrame) {
     EXPECT_LT(knob, 0.05);
 
     // A second of the status-bar clock: at most its time panel (and the date's at midnight).
-    const double second = s.repaintedShare([] { QTest::qWait(1100); });
-    const QLabel* date = s.frame->panel(2);
-    const QLabel* time = s.frame->panel(3);
+    // The panel is blanked first, so the clock's next second writes it: the test waits for that
+    // event and the repaint it makes, whatever the minute.
+    QLabel* date = s.frame->panel(2);
+    QLabel* time = s.frame->panel(3);
+    time->setText(QString());
+    const double second = s.repaintedShare([&] {
+        EXPECT_TRUE(QTest::qWaitFor([time] { return !time->text().isEmpty(); }, 3000));
+        const QRect panel(time->mapTo(s.frame.get(), QPoint(0, 0)), time->size());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return s.log.painted.intersects(panel); }));
+    });
     EXPECT_LE(second * s.frame->width() * s.frame->height(),
               double(time->width()) * time->height() + double(date->width()) * date->height());
 }
@@ -156,7 +174,7 @@ TEST(Repaint, PartialRepaintsLeaveWhatAFullRepaintPaints) {
     code.ModeStor = rt::True;
     code.PretStor = rt::True;
     s.scope->CalculCharge();  // two channels of recorded dots
-    RunningScope::settle();
+    s.settle();
     s.scope->EffaceTrace();
     code.ModeStor = code.PretStor = code.Memorise = rt::False;
     s.slowTimeBase();
@@ -165,27 +183,27 @@ TEST(Repaint, PartialRepaintsLeaveWhatAFullRepaintPaints) {
         widget->holdRepaints();
         s.clock.advance(milliseconds(10));
         widget->releaseRepaints();
-        QTest::qWait(7);  // some ticks are painted, some wait for the frame
+        if (i % 2 == 1) s.settle();  // the next tick comes within the frame of this paint and waits
     }
     s.scope->LanceRampe(500, rt::False, 0, 3, 2);
     s.clock.advance(milliseconds(300));
-    QTest::qWait(20);
+    s.settle();
     // On 1 ms/div the ramp moves CH2's line.
     s.scope->Timer7.setEnabled(false);
     s.scope->CranBalay = 8;
     code.TempsDiv = 1;
     s.scope->AfficheEcran();
-    QTest::qWait(20);
+    s.settle();
     s.clock.advance(milliseconds(200));
     const auto& hit = s.scope->SV1control;
     s.scope->SV1control_MouseDown(1, 0, hit.Width() * 3 / 4, hit.Height() / 2);
     s.clock.advance(milliseconds(400));
     s.scope->SV1control_MouseUp(1, 0, hit.Width() * 3 / 4, hit.Height() / 2);
-    RunningScope::settle();
+    s.settle();
     const QImage partial = s.shown();
 
     s.frame->widgetFor(*s.scope)->update();
-    RunningScope::settle();
+    s.settle();
     const QImage full = s.shown();
     ASSERT_FALSE(full.isNull());
     ASSERT_EQ(partial.size(), full.size());

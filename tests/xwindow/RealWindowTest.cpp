@@ -32,7 +32,7 @@ struct Fail : std::runtime_error {
 
 class Hand {
 public:
-    Hand(Program& p, rtqt::MainFrame& f) : program_(p), frame_(f) {}
+    explicit Hand(rtqt::MainFrame& f) : frame_(f) {}
 
     // Lets the program run for `ms` of real time.
     static void pause(int ms) {
@@ -93,7 +93,6 @@ public:
     }
 
 private:
-    Program& program_;
     rtqt::MainFrame& frame_;
 };
 
@@ -240,7 +239,7 @@ int main(int argc, char** argv) {
     frame.followClock(clock);
     program.Main();
     Hand::pause(1500);
-    Hand hand(program, frame);
+    Hand hand(frame);
     try {
         practical(program, hand);
         Hand::xdotool(Hand::moveTo(QPoint(5, 5)));

@@ -82,7 +82,12 @@ std::string Driver::line(const Atom& a, const char* command) {
     const std::string at = " " + name + " " + rt::shortestSingle(a.x) + " " + rt::shortestSingle(a.y);
     if (!a.reachable) exact_ = false;
     if (command) return command + at;
-    const std::string bs = " " + std::to_string(a.button) + " " + std::to_string(a.shift);
+    // Appended piece by piece: `" " + std::to_string(...)` makes GCC 12 at -O3 report a false
+    // -Wrestrict inside std::string's insert, for a C string placed before a temporary string.
+    std::string bs = " ";
+    bs += std::to_string(a.button);
+    bs += ' ';
+    bs += std::to_string(a.shift);
     switch (a.kind) {
         case Atom::Kind::Move:
             return "move" + at + bs;
