@@ -19,7 +19,7 @@ public:
     ~Timer() override;
 
     bool Enabled() const { return enabled_; }
-    void setEnabled(bool on);
+    void setEnabled(bool on) override;
     std::chrono::milliseconds Interval() const { return interval_; }
     void setInterval(std::chrono::milliseconds ms);
 
