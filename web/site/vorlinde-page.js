@@ -80,7 +80,11 @@
         if (typeof createVorlinde !== "function") return failed("le module est absent");
         show("frame");
         updateClock();
-        createVorlinde({ printErr: (text) => console.error(text) }).then(started, failed);
+        // The program's font, regular and bold, is ready before anything is drawn with it.
+        const fonts = document.fonts ? Promise.all(['12px "Vorlinde Sans"', 'bold 12px "Vorlinde Sans"']
+            .map((f) => document.fonts.load(f))) : Promise.resolve();
+        Promise.all([fonts, createVorlinde({ printErr: (text) => console.error(text) })])
+            .then(([, instance]) => started(instance), failed);
         // Offline and installable once visited, where the page is served (not from a file).
         if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol))
             navigator.serviceWorker.register("sw.js").catch((e) => console.warn("service worker:", e));
