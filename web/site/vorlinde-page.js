@@ -66,6 +66,8 @@
         canvas.focus({ preventScroll: true });
         document.addEventListener("visibilitychange", wake);
         pump();
+        // The first frame is on the screen once the browser has painted after it.
+        requestAnimationFrame(() => setTimeout(() => performance.mark("vorlinde-first-frame"), 0));
     }
 
     window.vorlindeFailed = function () {
