@@ -5,7 +5,8 @@
 add_compile_options(-fwasm-exceptions)
 # A program ends when main returns, with its status (the tests report failure so); the page
 # keeps its runtime alive (it links with EXIT_RUNTIME=0).
-add_link_options(-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1)
+# Linking optimises lightly (the tests and the runner link fast); the page's module asks for more.
+add_link_options(-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -O1)
 
 # The old libc++ of Emscripten has no floating-point to_chars/from_chars: a stand-in is
 # included in every source until the portable number helper replaces it.
