@@ -119,18 +119,25 @@ describe("a browser that cannot run the program", () => {
             .filter((t) => t !== ""));
     }
 
-    it("without WebAssembly shows one French sentence", async () => {
-        const { page } = await watchedPage(chromium.browser, SIZES[0]);
-        await page.evaluateOnNewDocument(() => {
-            delete globalThis.WebAssembly;
+    // Also when the browser is too old to read the page's scripts at all (as if they failed).
+    for (const unreadable of [false, true]) {
+        it(`without WebAssembly shows one French sentence${unreadable ? ", its scripts unreadable" : ""}`, async () => {
+            const { page } = await watchedPage(chromium.browser, SIZES[0]);
+            await page.evaluateOnNewDocument(() => {
+                delete globalThis.WebAssembly;
+            });
+            if (unreadable) {
+                await page.setRequestInterception(true);
+                page.on("request", (r) => (r.url().endsWith(".js") ? r.abort() : r.continue()));
+            }
+            await page.goto(url, { waitUntil: "load" });
+            assert.deepEqual(await visibleText(page), [
+                "Ce navigateur ne sait pas exécuter WebAssembly : ouvrez Vorlinde dans un navigateur récent " +
+                "(Chrome, Edge, Firefox ou Safari).",
+            ]);
+            await page.close();
         });
-        await page.goto(url, { waitUntil: "load" });
-        assert.deepEqual(await visibleText(page), [
-            "Ce navigateur ne sait pas exécuter WebAssembly : ouvrez Vorlinde dans un navigateur récent " +
-            "(Chrome, Edge, Firefox ou Safari).",
-        ]);
-        await page.close();
-    });
+    }
 
     it("with script disabled shows one French sentence", async () => {
         const { page } = await watchedPage(chromium.browser, SIZES[0]);
