@@ -38,6 +38,10 @@ QImage paintPicture(std::string_view listName, int n, qreal dpr) {
     for (const Entry& e : kPainters) {
         if (e.name == listName) {
             QPainter p(&img);
+            // QPainter treats a device pixel ratio below 1 as 1: a picture made smaller than its
+            // design size gets the rest of its scale here, so it is drawn whole, not cut off.
+            const qreal applied = p.deviceTransform().m11();
+            if (applied > 0 && std::abs(applied - dpr) > 1e-9) p.scale(dpr / applied, dpr / applied);
             p.setRenderHint(QPainter::Antialiasing);
             p.setRenderHint(QPainter::TextAntialiasing);
             p.setRenderHint(QPainter::SmoothPixmapTransform);

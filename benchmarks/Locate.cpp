@@ -15,8 +15,10 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "runtime/ControlArrayBase.h"
+#include "runtime/DecimalText.h"
 #include "runtime/VirtualClock.h"
 #include "runtime/Window.h"
 #include "runtime/qt/MainFrame.h"
@@ -36,7 +38,15 @@ std::optional<Target> parse(const std::string& text) {
     Target t;
     std::string name = text;
     if (const auto at = name.find('@'); at != std::string::npos) {
-        if (std::sscanf(name.c_str() + at + 1, "%lf,%lf", &t.fx, &t.fy) != 2) return std::nullopt;
+        // Read with a '.' whatever the C library's locale (sscanf would want "0,5" in French).
+        const std::string fractions = name.substr(at + 1);
+        const auto comma = fractions.find(',');
+        if (comma == std::string::npos) return std::nullopt;
+        const auto fx = rt::readDouble(std::string_view(fractions).substr(0, comma));
+        const auto fy = rt::readDouble(std::string_view(fractions).substr(comma + 1));
+        if (!fx || !fy) return std::nullopt;
+        t.fx = *fx;
+        t.fy = *fy;
         name.resize(at);
     }
     const auto dot = name.find('.');
@@ -82,7 +92,9 @@ int main(int argc, char** argv) {
             status = 1;
             continue;
         }
-        if (!w->Visible()) {  // laid out like the shown one: both fill the same area
+        if (!w->Visible()) {  // switched to as the program switches: the shown one is hidden first
+            for (rt::Window* other : app.windows())
+                if (other != w && other->Visible() && frame.widgetFor(*other)) other->Hide();
             w->Show();
             QApplication::processEvents();
         }

@@ -1,9 +1,10 @@
 #include "runtime/NumberFormat.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "runtime/DecimalText.h"
 
 namespace rt {
 namespace {
@@ -14,10 +15,9 @@ std::string formatGeneral(double v, int digits, char sep) {
     if (std::isinf(v)) return v < 0 ? "-Infinity" : "Infinity";
     if (v == 0) return "0";  // negative zero too
 
-    // d.ddddde±x, correctly rounded from the exact binary value.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, v);
-    std::string s(buf);
+    // d.ddddde±x, correctly rounded from the exact binary value, with a '.' whatever the C
+    // library's locale: the separator shown is only the one the model was given.
+    const std::string s = scientificText(v, digits - 1);
     const size_t e = s.find('e');
     const int exponent = std::atoi(s.c_str() + e + 1);
     const bool negative = s[0] == '-';
@@ -30,9 +30,8 @@ std::string formatGeneral(double v, int digits, char sep) {
     if (exponent < -4 || exponent >= digits) {
         out += mantissa[0];
         if (mantissa.size() > 1) out += sep + mantissa.substr(1);
-        char ex[16];
-        std::snprintf(ex, sizeof ex, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return out + ex;
+        const std::string ex = std::to_string(std::abs(exponent));
+        return out + 'E' + (exponent < 0 ? '-' : '+') + (ex.size() < 2 ? "0" : "") + ex;
     }
     if (exponent < 0) {
         out += '0';

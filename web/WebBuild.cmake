@@ -8,10 +8,6 @@ add_compile_options(-fwasm-exceptions)
 # Linking optimises lightly (the tests and the runner link fast); the page's module asks for more.
 add_link_options(-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -O1)
 
-# The old libc++ of Emscripten has no floating-point to_chars/from_chars: a stand-in is
-# included in every source until the portable number helper replaces it.
-add_compile_options("SHELL:-include ${PROJECT_SOURCE_DIR}/web/CharconvFallback.h")
-
 # Tests and the scenario runner run under node. A node from another source than Debian's
 # loads an Emscripten-built .js only without its experimental fetch.
 find_program(VORLINDE_NODE node REQUIRED)

@@ -1,6 +1,7 @@
 #include "runtime/qt/CursorCache.h"
 
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 #include "art/Painter.h"
@@ -23,23 +24,29 @@ QImage CursorCache::cursorImage(rt::PictureRef ref, qreal dpr) {
     return img;
 }
 
-const QCursor& CursorCache::cursor(rt::PictureRef ref, qreal dpr) {
+qreal CursorCache::paintRatio(qreal dpr, double scale) {
+    if (!(scale > 0) || !std::isfinite(scale)) scale = 1.0;
+    const int hundredths = PictureCache::ratioKey(std::min(dpr * scale, kMaxPixels / 32.0));
+    return std::max(1, hundredths) / 100.0;
+}
+
+const QCursor& CursorCache::cursor(rt::PictureRef ref, qreal dpr, double scale) {
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0)) return arrow_;
-    const int ratio = PictureCache::ratioKey(dpr);
-    const Key key{{ref.list, ref.index}, ratio};
+    const qreal ratio = paintRatio(dpr, scale);
+    const Key key{{ref.list, ref.index}, {PictureCache::ratioKey(ratio), PictureCache::ratioKey(dpr)}};
     auto it = cursors_.find(key);
     if (it != cursors_.end()) return it->second;
-    const QImage img = cursorImage(ref, ratio / 100.0);
+    const QImage img = cursorImage(ref, ratio);
     if (img.isNull()) return arrow_;
     QPixmap pm = QPixmap::fromImage(img);
-    pm.setDevicePixelRatio(img.devicePixelRatio());
+    // Its size in the screen's logical pixels is the picture's times the view scale.
+    pm.setDevicePixelRatio(PictureCache::ratioKey(dpr) / 100.0);
     // The display gets the pixmap's device pixels and the hot spot exactly as given (Qt does
     // not scale it on X11), so the hot spot goes in device pixels: it stays on the fingertip
     // drawn at any ratio.
     const rt::PictureInfo& info = ref.list->at(ref.index);
-    const qreal r = img.devicePixelRatio();
-    const int hotX = static_cast<int>(std::lround(info.hotX * r));
-    const int hotY = static_cast<int>(std::lround(info.hotY * r));
+    const int hotX = static_cast<int>(std::lround(info.hotX * ratio));
+    const int hotY = static_cast<int>(std::lround(info.hotY * ratio));
     return cursors_.emplace(key, QCursor(pm, hotX, hotY)).first->second;
 }
 

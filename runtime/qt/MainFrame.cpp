@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <cmath>
@@ -18,6 +19,7 @@
 #include "runtime/qt/WindowWidget.h"
 #include "shell/DesignArea.h"
 #include "shell/frmMain.h"
+#include "view/ViewScale.h"
 
 namespace rtqt {
 namespace {
@@ -169,7 +171,10 @@ void MainFrame::syncTitle() {
     setWindowTitle(title);
 }
 
-// The model frame's place, size and visibility onto the real one.
+// The model frame's place, size and visibility onto the real one. The model's frame covers the
+// whole screen; a real desktop has a window manager with its panels and title bars, so that
+// frame is the real one maximised in the work area the manager leaves (close box, task bar and
+// all in view), which restores to a sensible size in the middle of it.
 void MainFrame::syncFrame() {
     if (!frame_) return;
     syncTitle();
@@ -177,8 +182,20 @@ void MainFrame::syncFrame() {
         hide();
         return;
     }
-    applyingModel_ = true;
     const QRect outer(px(frame_->Left()), px(frame_->Top()), px(frame_->Width()), px(frame_->Height()));
+    if (isVisible() && (frameGeometry() == outer || (isMaximized() && coversScreen(outer))))
+        return;  // the model only followed the real frame (see frameGeometryChanged)
+    applyingModel_ = true;
+    if (coversScreen(outer)) {
+        // The work area first: without a window manager nobody maximises the frame, and the
+        // frame must still cover what it may.
+        if (!isVisible() && screen()) setGeometry(screen()->availableGeometry());
+        showMaximized();
+        if (layout()) layout()->activate();
+        applyingModel_ = false;
+        QTimer::singleShot(0, this, [this] { frameGeometryChanged(); });
+        return;
+    }
     setGeometry(outer);
     show();
     fitFrameTo(outer);
@@ -191,6 +208,23 @@ void MainFrame::syncFrame() {
         applyingModel_ = false;
         frameGeometryChanged();
     });
+}
+
+// Whether `outer` (device-independent pixels) is the whole of the frame's screen.
+bool MainFrame::coversScreen(const QRect& outer) const {
+    const QScreen* s = screen();
+    return s && outer == s->geometry();
+}
+
+// The frame restored from maximised: three quarters of the work area each way, in its middle.
+// (A window manager restores it to the size it was first shown at, the whole work area.)
+QRect MainFrame::restoredGeometry() const {
+    const QScreen* s = screen();
+    if (!s) return QRect(0, 0, 800, 600);
+    const QRect work = s->availableGeometry();
+    QRect r(0, 0, work.width() * 3 / 4, work.height() * 3 / 4);
+    r.moveCenter(work.center());
+    return r;
 }
 
 // The model's size is the outer one, decorations included: the frame's outside covers `outer`.
@@ -208,15 +242,13 @@ rt::RectF MainFrame::clientAreaTwips() const {
 }
 
 // The largest scale at which the design area fits the document area, snapped down so that
-// scale x device pixel ratio is a whole number of hundredths (the pictures' painting ratio).
+// scale x device pixel ratio is a whole number of hundredths (the pictures' painting ratio),
+// never below the smallest workable one (a smaller area shows part of the instruments).
 void MainFrame::updateViewScale() {
     const QSize s = mdi_->viewport()->size();
     const qreal dpr = devicePixelRatioF();
-    double z = 1.0;
-    if (!design_.isEmpty() && !s.isEmpty()) {
-        const double fit = std::min(s.width() * kTwips / design_.w, s.height() * kTwips / design_.h);
-        z = std::max(0.25, std::floor(fit * dpr * 100.0 + 1e-6) / (100.0 * dpr));
-    }
+    const double z =
+        view::fittedViewScale(s.width(), s.height(), design_.w / kTwips, design_.h / kTwips, dpr);
     viewScale_ = snappedViewScale(z, dpr);
     for (const auto& [w, inst] : instruments_) inst.widget->setView(viewScale_, design_);
 }
@@ -252,6 +284,22 @@ void MainFrame::resizeEvent(QResizeEvent* e) {
 void MainFrame::moveEvent(QMoveEvent* e) {
     QMainWindow::moveEvent(e);
     frameGeometryChanged();
+}
+
+void MainFrame::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(e);
+    const bool restored = (change->oldState() & Qt::WindowMaximized) && windowState() == Qt::WindowNoState;
+    if (!restored || !screen()) return;
+    // Restored to what it was shown at: the work area, title bar past its top. It takes a
+    // sensible size and place instead, once the manager is done with it.
+    QTimer::singleShot(0, this, [this] {
+        const QScreen* s = screen();
+        if (s && windowState() == Qt::WindowNoState &&
+            frameGeometry().height() >= s->availableGeometry().height())
+            setGeometry(restoredGeometry());
+    });
 }
 
 bool MainFrame::event(QEvent* e) {

@@ -49,7 +49,8 @@ public:
     rt::RectF clientAreaTwips() const;
 
     // The view scale of both instruments: the largest at which the area their design fills
-    // (both windows' pictures, controls and menu strips) fits the document area.
+    // (both windows' pictures, controls and menu strips) fits the document area, but not
+    // below the smallest workable one (view::kMinViewScale).
     double viewScale() const { return viewScale_; }
     const rt::RectF& designArea() const { return design_; }
 
@@ -65,6 +66,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
 
@@ -81,6 +83,8 @@ private:
     void syncInstrument(rt::Window& w);
     void syncFrame();
     void fitFrameTo(const QRect& outer);
+    bool coversScreen(const QRect& outer) const;
+    QRect restoredGeometry() const;
     void syncTitle();
     void clientAreaChanged();
     void updateViewScale();

@@ -8,9 +8,15 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "art/IconArt.h"
+#include "runtime/DecimalText.h"
 #include "runtime/qt/ImageHeap.h"
 #include "runtime/qt/MainFrame.h"
 #include "runtime/qt/QtClock.h"
@@ -46,6 +52,68 @@ private:
     std::function<void()> then_;
 };
 
+// Qt tells that it cannot start on any display (none set, one that does not answer, a platform
+// plugin that is not there) by a fatal message, which aborts the process after a page of
+// advice about reinstalling. While the application starts, its messages are held: a fatal one
+// becomes one short line and exit status 1; otherwise they are passed on once it has started.
+class StartupMessages {
+public:
+    StartupMessages() { previous_ = qInstallMessageHandler(&StartupMessages::hold); }
+    ~StartupMessages() { release(); }
+    StartupMessages(const StartupMessages&) = delete;
+    StartupMessages& operator=(const StartupMessages&) = delete;
+
+    // The application has started: the held messages go where they would have gone.
+    void release() {
+        if (!installed_) return;
+        installed_ = false;
+        qInstallMessageHandler(previous_);
+        for (const Held& m : held()) {
+            const QMessageLogContext context(nullptr, 0, nullptr, m.category.c_str());
+            if (previous_)
+                previous_(m.type, context, m.text);
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(m.text));
+        }
+        held().clear();
+    }
+
+private:
+    struct Held {
+        QtMsgType type;
+        std::string category;
+        QString text;
+    };
+    static std::vector<Held>& held() {
+        static std::vector<Held> messages;
+        return messages;
+    }
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtFatalMsg) {
+            std::fputs(
+                "vorlinde : aucun affichage graphique n'a été trouvé / no graphical display was found\n",
+                stderr);
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+        held().push_back({type, context.category ? context.category : "default", text});
+    }
+
+    static inline QtMessageHandler previous_ = nullptr;
+    bool installed_ = true;
+};
+
+// Qt paints widgets at a device pixel ratio of at least 1 (it takes a smaller one as 1): with a
+// scale factor below 1 every widget, status bar and instruments alike, would be painted twice
+// too large and cut off at the screen's edge. The instruments fit any screen by their own view
+// scale anyway, so a factor below 1 is taken as 1.
+void keepScaleFactorAtLeastOne() {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    if (factor.isEmpty()) return;
+    const std::optional<double> v = rt::readDouble(factor.trimmed().toStdString());
+    if (v && *v > 0 && *v < 1) qputenv("QT_SCALE_FACTOR", "1");
+}
+
 }  // namespace
 
 int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFrame) {
@@ -55,7 +123,10 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     // every paint (the segment must be free again), which for the small repaints of a moving
     // spot, 50 or 60 a second, costs more than sending their few pixels.
     qputenv("QT_XCB_NO_MITSHM", "1");
+    keepScaleFactorAtLeastOne();
+    StartupMessages startup;
     QApplication qapp(argc, argv);
+    startup.release();
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
     // The launcher entry's name (without ".desktop"): task bars match the window to it and take
     // its icon; the window icon covers the desktops that read the window's own.

@@ -13,6 +13,7 @@
 #include "runtime/Application.h"
 #include "runtime/Window.h"
 #include "runtime/qt/CursorCache.h"
+#include "view/ViewScale.h"
 
 namespace rtqt {
 namespace {
@@ -49,8 +50,8 @@ QPointF WindowWidget::viewOffset() const {
     if (design_.isEmpty()) return QPointF(0, 0);
     const double z = viewScale();
     const qreal dpr = devicePixelRatioF();
-    const double x = (width() - design_.w / kTwips * z) / 2 - design_.x / kTwips * z;
-    const double y = -design_.y / kTwips * z;
+    const double x = view::centredStart(width(), design_.w / kTwips * z) - design_.x / kTwips * z;
+    const double y = view::centredStart(height(), design_.h / kTwips * z) - design_.y / kTwips * z;
     return QPointF(std::round(x * dpr) / dpr, std::round(y * dpr) / dpr);
 }
 
@@ -305,14 +306,16 @@ void WindowWidget::showCursorAt(QPointF px) {
     const QPointF t = twipsAt(px);
     const rt::PictureRef want = model_.app().mouse().cursorAt(model_, t.x(), t.y());
     const qreal ratio = devicePixelRatioF();
-    if (cursorSet_ && want == shownCursor_ && ratio == shownRatio_) return;
+    const double scale = viewScale();
+    if (cursorSet_ && want == shownCursor_ && ratio == shownRatio_ && scale == shownScale_) return;
     shownCursor_ = want;
     shownRatio_ = ratio;
+    shownScale_ = scale;
     cursorSet_ = true;
     if (want.isNone())
         unsetCursor();
     else
-        setCursor(cursors_.cursor(want, ratio));
+        setCursor(cursors_.cursor(want, ratio, scale));
 }
 
 }  // namespace rtqt

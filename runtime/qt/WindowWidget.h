@@ -46,9 +46,10 @@ public:
     // end stop shows its refusal hand at once, not only when the hand next moves.
     void timerTicked();
     // The view: the window drawn `scale` times its design size (snapped so that pictures land
-    // on device pixels), `designTwips` (the area the instruments' design fills) centred
-    // horizontally with its top at the widget's top; the space around is the window's own
-    // background. Set by the frame, the same for every instrument, or directly by a test.
+    // on device pixels), `designTwips` (the area the instruments' design fills) centred both
+    // ways, or at the left or top where it is larger than the widget (the rest is cut off);
+    // the space around is the window's own background. Set by the frame, the same for every instrument, or
+    // directly by a test.
     void setView(double scale, const rt::RectF& designTwips);
     // The scale in use now (the requested one snapped for the present device pixel ratio) and
     // where the window's origin lies, in logical pixels, on a whole device pixel.
@@ -110,6 +111,7 @@ private:
     QTimer pacer_;      // gives what waited for the frame to end, if no request does
     rt::PictureRef shownCursor_;
     qreal shownRatio_ = 0;
+    double shownScale_ = 0;
     bool cursorSet_ = false;
     QPointF lastPos_;
     bool pointerInside_ = false;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "art/Painter.h"
 #include "art/PictureTables.h"
@@ -63,6 +65,30 @@ TEST(PictureCache, OpaqueBandHidesWhatIsBehindIt) {
     }
 }
 
+// Below ratio 1 (a small screen, a frame shrunk by the user) a picture is drawn whole at its
+// smaller size: the same picture as at ratio 1 made smaller, not its top-left corner at design
+// size (QPainter takes a device ratio below 1 as 1).
+TEST(PictureCache, BelowRatioOneThePictureIsDrawnWholeAtItsSmallerSize) {
+    rtqt::PictureCache cache;
+    const rt::PictureRef generator{&art::list("BtnGene"), 1};
+    for (const rt::PictureRef ref : {rt::PictureRef{&art::list("ImaMenu"), 20}, generator}) {
+        const QImage full = cache.picture(ref, 1.0).convertToFormat(QImage::Format_ARGB32);
+        for (double ratio : {0.5, 0.64}) {
+            const QImage small = cache.picture(ref, ratio).convertToFormat(QImage::Format_ARGB32);
+            ASSERT_EQ(small.width(), static_cast<int>(std::ceil(full.width() * ratio)));
+            const QImage shrunk = full.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            double diff = 0;
+            for (int y = 0; y < small.height(); ++y)
+                for (int x = 0; x < small.width(); ++x) {
+                    const QRgb a = small.pixel(x, y), b = shrunk.pixel(x, y);
+                    diff += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                            std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+                }
+            EXPECT_LT(diff / (small.width() * small.height() * 4.0), 12.0) << ratio;
+        }
+    }
+}
+
 TEST(PictureCache, NoPictureIsANullImageAndCachesNothing) {
     rtqt::PictureCache cache;
     const rt::PictureList& menu = art::list("ImaMenu");
@@ -97,18 +123,38 @@ TEST_P(CursorAtRatio, HandWithoutBlackSquare) {
     }
 }
 
-TEST_P(CursorAtRatio, CursorCarriesTheHotSpotAndTheRatio) {
+// A cursor is drawn at the view scale, its pixels at the view scale times the ratio (up to the
+// largest cursor made), its hot spot on the drawn fingertip in device pixels at every size.
+TEST_P(CursorAtRatio, CursorCarriesTheHotSpotTheScaleAndTheRatio) {
     const double dpr = GetParam();
     rtqt::CursorCache cursors;
     const rt::PictureList& pointers = art::list("Imapoint");
-    const rt::PictureRef hand{&pointers, 1};
-    const QCursor& c = cursors.cursor(hand, dpr);
-    EXPECT_EQ(&cursors.cursor(hand, dpr), &c);  // made once
-    // In device pixels, as the display takes it: on the fingertip drawn at this ratio.
-    EXPECT_EQ(c.hotSpot(), QPoint(static_cast<int>(std::lround(pointers.at(1).hotX * dpr)),
-                                  static_cast<int>(std::lround(pointers.at(1).hotY * dpr))));
-    EXPECT_DOUBLE_EQ(c.pixmap().devicePixelRatio(), dpr);
-    EXPECT_EQ(c.pixmap().width(), static_cast<int>(std::ceil(32 * dpr)));
+    for (int n : {1, 4, 7}) {
+        const rt::PictureRef hand{&pointers, n};
+        for (double scale : {1.0, 0.5, 0.64, 1.93, 3.91, 12.0}) {
+            const QCursor& c = cursors.cursor(hand, dpr, scale);
+            EXPECT_EQ(&cursors.cursor(hand, dpr, scale), &c);  // made once
+            const double r = std::min(std::round(dpr * scale * 100) / 100, 8.0);
+            EXPECT_DOUBLE_EQ(rtqt::CursorCache::paintRatio(dpr, scale), r);
+            // In device pixels, as the display takes it: on the fingertip drawn at this size.
+            EXPECT_EQ(c.hotSpot(), QPoint(static_cast<int>(std::lround(pointers.at(n).hotX * r)),
+                                          static_cast<int>(std::lround(pointers.at(n).hotY * r))))
+                << n << " scale " << scale;
+            EXPECT_EQ(c.pixmap().width(), static_cast<int>(std::ceil(32 * r))) << scale;
+            EXPECT_LE(c.pixmap().width(), rtqt::CursorCache::kMaxPixels);
+            // The screen's ratio: the logical size is the picture's times the view scale.
+            EXPECT_DOUBLE_EQ(c.pixmap().devicePixelRatio(), dpr);
+            const QImage img = c.pixmap().toImage();
+            const QPoint hot = c.hotSpot();
+            // The fingertip itself is drawn: some pixel within a few device pixels of the hot spot.
+            bool drawn = false;
+            const int reach = static_cast<int>(std::ceil(2 * r));
+            for (int y = hot.y() - reach; y <= hot.y() + reach; ++y)
+                for (int x = hot.x() - reach; x <= hot.x() + reach; ++x)
+                    drawn = drawn || (img.valid(x, y) && qAlpha(img.pixel(x, y)) > 0);
+            EXPECT_TRUE(drawn) << n << " scale " << scale;
+        }
+    }
     EXPECT_EQ(cursors.cursor(rt::PictureRef{}, dpr).shape(), Qt::ArrowCursor);
 }
 

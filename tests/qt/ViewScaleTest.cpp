@@ -1,7 +1,7 @@
 // Both instruments drawn at a view scale: a press at any spot of the drawing reaches the control
 // drawn there, at the twips that spot has at design size (within a device pixel), whatever the
 // scale and the device pixel ratio; a press one device pixel outside a small target misses it.
-// The cursors keep the desktop's size: they follow the ratio, never the view scale.
+// The cursors are drawn at the view scale too.
 // Run at ratio 1, and again by CTest with QT_SCALE_FACTOR=2.
 
 #include <gtest/gtest.h>
@@ -156,9 +156,9 @@ TEST_P(ViewScale, OneDevicePixelOutsideTheSwitchContactMissesIt) {
         EXPECT_EQ(contactAt(dx, dy), none) << dx << "," << dy << " z " << z << " ratio " << dpr;
 }
 
-// A cursor is made for the screen's ratio only: the hand has the desktop's cursor size and its
-// hot spot on the drawn fingertip, in device pixels, whatever the view scale.
-TEST_P(ViewScale, CursorFollowsTheRatioNotTheViewScale) {
+// The hand shown over a control is drawn at the view scale: beside knobs four times their
+// design size it is four times its own, its hot spot on the drawn fingertip in device pixels.
+TEST_P(ViewScale, CursorFollowsTheViewScaleAndTheRatio) {
     const double z = GetParam();
     ScaledProgram s(z);
     auto& osc = static_cast<Oscillo&>(s.program.app().window("Oscillo"));
@@ -172,14 +172,41 @@ TEST_P(ViewScale, CursorFollowsTheRatioNotTheViewScale) {
     const rt::PictureRef hand = osc.Powerclick.MousePointer();
     ASSERT_EQ(widget.shownCursor(), hand);
     const double dpr = widget.devicePixelRatioF();
+    const double ratio = rtqt::CursorCache::paintRatio(dpr, widget.viewScale());
+    EXPECT_NEAR(ratio, dpr * z, 0.006) << "z " << z;
     const QCursor c = widget.cursor();
-    EXPECT_EQ(c.pixmap().width(), static_cast<int>(std::ceil(32 * dpr))) << "z " << z;
+    EXPECT_EQ(c.pixmap().width(), static_cast<int>(std::ceil(32 * ratio))) << "z " << z;
     const rt::PictureInfo& info = hand.list->at(hand.index);
-    EXPECT_EQ(c.hotSpot(), QPoint(static_cast<int>(std::lround(info.hotX * dpr)),
-                                  static_cast<int>(std::lround(info.hotY * dpr))))
+    EXPECT_EQ(c.hotSpot(), QPoint(static_cast<int>(std::lround(info.hotX * ratio)),
+                                  static_cast<int>(std::lround(info.hotY * ratio))))
         << "z " << z;
+    // A new view scale (the frame resized) brings a cursor of the new size at once.
+    widget.setView(z * 2, instrumentsDesignArea(s.text));
+    EXPECT_EQ(widget.cursor().pixmap().width(),
+              static_cast<int>(std::ceil(32 * rtqt::CursorCache::paintRatio(dpr, widget.viewScale()))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, ViewScale, ::testing::Values(1.0, 1.5, 1.87, 2.6));
+// On a 4:3 screen the design fills the width and is centred in the height, with equal bands
+// above and below; in an area smaller than the design at the least scale, its top left is shown.
+TEST(ViewScaleLayout, TheDesignIsCentredBothWaysAndCutAtTheRightAndBottom) {
+    ScaledProgram s(1.0);
+    const rt::RectF design = instrumentsDesignArea(s.text);
+    rtqt::WindowWidget& widget = *s.widgets[0];
+    const double dpr = widget.devicePixelRatioF();
+    const double w = design.w / kTw, h = design.h / kTw;
+    widget.resize(static_cast<int>(w) + 40, static_cast<int>(w * 3 / 4));
+    widget.setView(1.0, design);
+    const QPointF topLeft = widget.widgetPointFor(design.x, design.y);
+    const QPointF bottomRight = widget.widgetPointFor(design.x + design.w, design.y + design.h);
+    EXPECT_NEAR(topLeft.x(), widget.width() - bottomRight.x(), 1 / dpr);
+    EXPECT_NEAR(topLeft.y(), widget.height() - bottomRight.y(), 1 / dpr);
+    EXPECT_GT(topLeft.y(), 10);  // a band above, as below
+    widget.resize(static_cast<int>(w / 4), static_cast<int>(h / 4));
+    widget.setView(0.5, design);
+    EXPECT_EQ(widget.widgetPointFor(design.x, design.y), QPointF(0, 0));
+}
+
+// Below 1 too: a small screen or a frame shrunk by the user, down to the least workable scale.
+INSTANTIATE_TEST_SUITE_P(Scales, ViewScale, ::testing::Values(0.5, 0.64, 1.0, 1.5, 1.87, 2.6));
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A coupling choice redrawing only when powered; the MODE table with its ignored presses; CH2
-// INVERT turning the input over with the level, so that the coupling switch keeps the sign.
+// INVERT turning the input over with the level, so that the coupling switch keeps the sign, and
+// redrawing the trace.
 
 #include "PanelFixture.h"
 
@@ -68,6 +69,22 @@ TEST_F(ModesTest, InvertTurnsTheLevelOverAndTheInputWithIt) {
     move(scope.ACV2);
     click(scope.ACV2);
     EXPECT_EQ(code.NiveauY2, -4);
+}
+
+// Powered, the turned-over level is drawn at once: the trace goes to the other side of its
+// position, not only at the next redraw some other control asks for.
+TEST_F(ModesTest, InvertRedrawsTheSecondTraceAtOnceWhenPowered) {
+    powerOn();
+    click(scope.CH2);
+    code.EntreeY2 = 2;
+    toDC(2);
+    const float before = scope.Ten2.Y1();
+    EXPECT_FLOAT_EQ(before, static_cast<float>(-10 * 2 / code.VoltDiv2 + code.PosY2));
+    click(scope.InvY2);
+    EXPECT_TRUE(scope.Ten2.Visible());
+    EXPECT_FLOAT_EQ(scope.Ten2.Y1(), static_cast<float>(10 * 2 / code.VoltDiv2 + code.PosY2));
+    click(scope.InvY2);
+    EXPECT_FLOAT_EQ(scope.Ten2.Y1(), before);
 }
 
 TEST_F(ModesTest, InvertOnGroundStillTurnsTheInputOver) {

@@ -1,6 +1,6 @@
 // Whole practicals where numbers matter beyond one value: the running spot at the ramp's level,
-// the recorded curve dot by dot, both ramps stopped by the ground lead, the panel kept across a
-// visit to the bench.
+// the running spot stopped at power off, the recorded curve dot by dot, both ramps stopped by the
+// ground lead, the panel kept across a visit to the bench.
 
 #include <cmath>
 
@@ -23,6 +23,24 @@ TEST_F(PracticalTest, SlowTimeBaseShowsARunningSpotAtTheRampsLevel) {
     EXPECT_FALSE(scope.Ten1.Visible());
     EXPECT_FLOAT_EQ(scope.faisceau1(0).Top(), static_cast<float>(-10 * code.NiveauY1 - 1.5));
     EXPECT_TRUE(scope.Timer7.Enabled());
+}
+
+// Switching off stops the running spot's timer: a spot left running in the dark would go on
+// moving (and asking for repaints) until the instrument is switched on again.
+TEST_F(PracticalTest, PowerOffStopsTheRunningSpot) {
+    circuit(5, 10000, 0.001);
+    powerOn();
+    place(scope.R1, kYA);
+    toDC(1);
+    hold(scope.Tdivcontrol, Half::Left, 800);  // 20 ms/div
+    wait(500);
+    ASSERT_TRUE(scope.Timer7.Enabled());
+    click(scope.Powerclick);
+    EXPECT_FALSE(scope.PowerOn);
+    EXPECT_FALSE(scope.Timer7.Enabled());
+    const float left = scope.faisceau1(0).Left();
+    wait(500);
+    EXPECT_FLOAT_EQ(scope.faisceau1(0).Left(), left);
 }
 
 TEST_F(PracticalTest, RecordingAfterResetDrawsTheChargeCurveAsDots) {

@@ -18,6 +18,7 @@
 
 #include "art/Painter.h"
 #include "art/PictureTables.h"
+#include "runtime/DecimalText.h"
 
 namespace {
 
@@ -204,7 +205,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--dpr" && i + 1 < argc) {
-            dpr = std::atof(argv[++i]);
+            dpr = rt::readDouble(argv[++i]).value_or(0.0);  // a point whatever the C locale
             if (!(dpr > 0 && dpr <= 8)) return usage();
         } else if (out.empty() && !a.empty() && a[0] != '-') {
             out = a;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "runtime/DecimalText.h"
 #include "tools/scenario/LineError.h"
 
 namespace scenario {
@@ -135,13 +136,13 @@ std::optional<int64_t> readInteger(const std::string& s) {
 }
 
 std::optional<float> readSingle(const std::string& s) {
-    auto v = readWhole<float>(s);
+    auto v = rt::readFloat(s);
     if (v && !std::isfinite(*v)) return std::nullopt;
     return v;
 }
 
 std::optional<double> readDouble(const std::string& s) {
-    auto v = readWhole<double>(s);
+    auto v = rt::readDouble(s);
     if (v && !std::isfinite(*v)) return std::nullopt;
     return v;
 }
