@@ -21,6 +21,7 @@ const FONT_FILES = ["LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"];
 const files = new Map([
     ["index.html", join(src, "index.html")],
     ["vorlinde-page.js", join(src, "vorlinde-page.js")],
+    ["vorlinde-frame.js", join(src, "vorlinde-frame.js")],
     ["manifest.webmanifest", join(src, "manifest.webmanifest")],
     ["vorlinde.js", moduleJs],
     ["vorlinde.wasm", moduleWasm],
@@ -57,6 +58,7 @@ replace(/<link rel="manifest"[^>]*>\n/, () => "");
 replace(/<link rel="apple-touch-icon"[^>]*>\n/, () => "");
 replace(/href="icons\/32\.png"/, () => `href="${dataUrl(files.get("icons/32.png"), "image/png")}"`);
 for (const f of FONT_FILES) replace(`url("${f}")`, () => `url("${dataUrl(join(fonts, f), "font/ttf")}")`);
-replace(/<script src="vorlinde-page\.js"><\/script>/, () => inlineScript(join(src, "vorlinde-page.js")));
+for (const page of ["vorlinde-page.js", "vorlinde-frame.js"])
+    replace(`<script src="${page}"></script>`, () => inlineScript(join(src, page)));
 replace(/<script src="vorlinde\.js"[^>]*><\/script>/, () => inlineScript(singleJs));
 writeFileSync(single, html);

@@ -37,11 +37,52 @@ EMSCRIPTEN_KEEPALIVE int vorlinde_start(int widthPx, int heightPx) {
     }
 }
 
-// The frame's caption, valid until the next call.
+// The page's title (the frame's caption, and the shown instrument's), valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* vorlinde_caption() {
     static std::string caption;
-    caption = program() ? program()->caption() : std::string();
+    caption = program() ? program()->frame().title() : std::string();
     return caption.c_str();
+}
+
+// The canvas is `cssW` x `cssH` CSS pixels at `dpr` device pixels to one.
+EMSCRIPTEN_KEEPALIVE void vorlinde_resize(double cssW, double cssH, double dpr) {
+    if (program()) program()->frame().resize(cssW, cssH, dpr);
+}
+
+// Pointer input (kind 0 press, 1 move, 2 release) at CSS pixels of the canvas; returns the
+// cursor then wanted (a picture of the frame's cursor list, 0 for the default).
+EMSCRIPTEN_KEEPALIVE int vorlinde_pointer(int kind, double x, double y, int button, int buttons, int shift,
+                                          double timeMs) {
+    if (!program() || stopped || kind < 0 || kind > 2) return 0;
+    try {
+        return program()->frame().pointer(static_cast<rtweb::WebFrame::Pointer>(kind), x, y, button, buttons, shift,
+                                          timeMs);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Vorlinde stopped: %s\n", e.what());
+        stopped = true;
+        return 0;
+    }
+}
+
+// The pointer was taken away (cancelled, the page lost focus): what was held is let go.
+EMSCRIPTEN_KEEPALIVE void vorlinde_release_all() {
+    if (program() && !stopped) program()->frame().releaseAll();
+}
+
+// Where the shown window's control `name` ("Control" or "Array(i)") is on the canvas: writes
+// x, y in CSS pixels to `xy` and returns 1, or returns 0 when it is not seen.
+EMSCRIPTEN_KEEPALIVE int vorlinde_locate(const char* name, double* xy) {
+    if (!program() || !name || !xy) return 0;
+    const auto p = program()->frame().locate(name);
+    if (!p) return 0;
+    xy[0] = p->first;
+    xy[1] = p->second;
+    return 1;
+}
+
+// The cursor the model wants now (after ticks too).
+EMSCRIPTEN_KEEPALIVE int vorlinde_cursor() {
+    return program() ? program()->frame().cursor() : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int vorlinde_status_height() {

@@ -22,10 +22,13 @@ WebProgram::WebProgram(int widthPx, int heightPx, char decimalSeparator)
     app.setScreenSize(std::max(1, widthPx), std::max(1, heightPx));
     app.setDecimalSeparator(decimalSeparator);
     program_->Main();
+    frame_ = std::make_unique<WebFrame>(app);
 }
 
-// The program goes first: its windows' timers stop on the clock that outlives them.
+// The frame lets go of the windows first; then the program: its windows' timers stop on the
+// clock that outlives them.
 WebProgram::~WebProgram() {
+    frame_.reset();
     program_.reset();
 }
 
@@ -56,6 +59,7 @@ std::optional<std::chrono::milliseconds> WebProgram::advanceTo(double nowMs) {
         const double whole = std::floor(nowMs - *lastMs_);
         *lastMs_ += whole;
         clock_.advance(std::chrono::milliseconds(static_cast<long long>(whole)));
+        if (whole > 0) frame_->afterTicks();
     }
     const auto due = clock_.nextDue();
     if (!due) return std::nullopt;

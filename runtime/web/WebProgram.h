@@ -10,6 +10,7 @@
 
 #include "runtime/TextMeasurer.h"
 #include "runtime/VirtualClock.h"
+#include "runtime/web/WebFrame.h"
 #include "shell/Program.h"
 
 namespace rtweb {
@@ -23,7 +24,7 @@ public:
     WebProgram(const WebProgram&) = delete;
     WebProgram& operator=(const WebProgram&) = delete;
 
-    // The frame's caption (the page's title).
+    // The frame's caption.
     std::string caption() const;
     // The status bar's height and its panels' widths (n = 1..3), in CSS pixels; panel 1 gives
     // its minimum, the others their fixed width.
@@ -37,11 +38,13 @@ public:
     static constexpr std::chrono::milliseconds longestStep{250};
 
     Program& program() { return *program_; }
+    WebFrame& frame() { return *frame_; }
 
 private:
     rt::VirtualClock clock_;
     std::unique_ptr<rt::TextMeasurer> text_;
     std::unique_ptr<Program> program_;
+    std::unique_ptr<WebFrame> frame_;
     std::optional<double> lastMs_;
 };
 

@@ -36,11 +36,21 @@
         timer = 0;
         if (!module || document.hidden) return;
         const next = module._vorlinde_advance(performance.now());
+        const title = module.UTF8ToString(module._vorlinde_caption());
+        if (title && document.title !== title) document.title = title;
         if (next >= 0) timer = setTimeout(pump, Math.max(1, next));
     }
     function wake() {
         if (timer) clearTimeout(timer);
         pump();
+    }
+
+    // After input or ticks: the title follows the shown instrument, and the timers run again
+    // (the model may have started one).
+    function changed() {
+        const title = module.UTF8ToString(module._vorlinde_caption());
+        if (title && document.title !== title) document.title = title;
+        wake();
     }
 
     function layoutStatusBar() {
@@ -61,11 +71,23 @@
         const canvas = document.getElementById("screen");
         if (!module._vorlinde_start(Math.max(1, window.innerWidth), Math.max(1, window.innerHeight)))
             return failed("le programme s'est arrêté au démarrage");
-        document.title = module.UTF8ToString(module._vorlinde_caption()) || document.title;
         layoutStatusBar();
+        window.VorlindeFrame(module, canvas, changed);
+        // Where a control of the shown instrument is, in CSS pixels of the canvas ("powerctl",
+        // "RCtl(2)"): what tests and measurements aim at, as the desktop's vorlinde-locate.
+        window.vorlindeLocate = function (name) {
+            const size = module.lengthBytesUTF8(name) + 1;
+            const text = module._malloc(size), xy = module._malloc(16);
+            module.stringToUTF8(name, text, size);
+            const found = module._vorlinde_locate(text, xy);
+            const at = found ? { x: module.getValue(xy, "double"), y: module.getValue(xy + 8, "double") } : null;
+            module._free(text);
+            module._free(xy);
+            return at;
+        };
         canvas.focus({ preventScroll: true });
         document.addEventListener("visibilitychange", wake);
-        pump();
+        changed();
         // The first frame is on the screen once the browser has painted after it.
         requestAnimationFrame(() => setTimeout(() => performance.mark("vorlinde-first-frame"), 0));
     }

@@ -12,6 +12,10 @@ const site = process.env.VORLINDE_SITE;
 const single = process.env.VORLINDE_SINGLE;
 if (!site || !single) throw new Error("set VORLINDE_SITE and VORLINDE_SINGLE");
 
+// The desktop's title: the frame's caption, the maximised instrument's in brackets.
+const BENCH_TITLE = "Vorlinde - [Charge et décharge d'un condensateur à travers une résistance]";
+const SCOPE_TITLE = "Vorlinde - [Oscilloscope]";
+
 const SIZES = [
     { width: 1366, height: 768, deviceScaleFactor: 1 },
     { width: 1920, height: 1080, deviceScaleFactor: 2 },
@@ -30,7 +34,7 @@ after(async () => {
 
 // What the page shows once started: its title, the frame's and the canvas's boxes, the panels.
 async function started(page) {
-    await page.waitForFunction(() => document.title === "Vorlinde" && !document.getElementById("frame").hidden
+    await page.waitForFunction(() => document.title.startsWith("Vorlinde") && !document.getElementById("frame").hidden
         && document.getElementById("date").textContent !== "", { timeout: 10000 });
     return page.evaluate(() => {
         const box = (id) => {
@@ -55,7 +59,7 @@ describe("the served page", () => {
             const { page, problems } = await watchedPage(chromium.browser, size);
             await page.goto(url, { waitUntil: "load" });
             const s = await started(page);
-            assert.equal(s.title, "Vorlinde");
+            assert.equal(s.title, BENCH_TITLE);
             assert.equal(s.status.h, 18, "the status bar is the frame's 270 twips high");
             assert.equal(s.status.y + s.status.h, size.height, "the status bar lies along the bottom edge");
             assert.deepEqual(s.canvas, { x: 0, y: 0, w: size.width, h: size.height - 18 });
@@ -89,11 +93,59 @@ describe("the served page", () => {
         await page.setOfflineMode(true);
         await page.reload({ waitUntil: "load" });
         const s = await started(page);
-        assert.equal(s.title, "Vorlinde");
+        assert.equal(s.title, BENCH_TITLE);
         await page.setOfflineMode(false);
         await page.close();
         assert.deepEqual(problems, []);
     });
+});
+
+// Presses through Pointer Events, a mouse's or a finger's, on the controls where the model has
+// them. Dialling a voltage with the press-and-hold knob (the right half turns it up, a step per
+// tick of the browser-driven timer) is seen in the model's refusal to open the oscilloscope on
+// a short circuit (E above 0 with R and C at 0); undialled, the same button opens it.
+describe("input", () => {
+    async function pointerAt(page, name) {
+        const at = await page.evaluate((n) => window.vorlindeLocate(n), name);
+        assert.ok(at, `${name} is on the canvas`);
+        return at;
+    }
+    async function tap(page, touch, at) {
+        if (touch) await page.touchscreen.tap(at.x, at.y);
+        else await page.mouse.click(at.x, at.y);
+    }
+    async function hold(page, touch, at, ms) {
+        if (touch) await page.touchscreen.touchStart(at.x, at.y);
+        else {
+            await page.mouse.move(at.x, at.y);
+            await page.mouse.down();
+        }
+        await new Promise((r) => setTimeout(r, ms));
+        if (touch) await page.touchscreen.touchEnd();
+        else await page.mouse.up();
+    }
+
+    for (const touch of [false, true]) {
+        const size = touch ? { ...SIZES[1], hasTouch: true } : SIZES[0];
+        it(`with ${touch ? "a finger" : "the mouse"}: the generator dialled up refuses the oscilloscope, undialled it opens`, async () => {
+            const { page, problems } = await watchedPage(chromium.browser, size);
+            await page.goto(url, { waitUntil: "load" });
+            await started(page);
+            await tap(page, touch, await pointerAt(page, "powerctl"));
+            const knob = await pointerAt(page, "genectl");
+            await hold(page, touch, { x: knob.x + 4, y: knob.y }, 700);
+            await tap(page, touch, await pointerAt(page, "Oscilloaffich"));
+            await new Promise((r) => setTimeout(r, 100));
+            assert.equal(await page.title(), BENCH_TITLE, "a short circuit: the bench stays");
+
+            await page.reload({ waitUntil: "load" });
+            await started(page);
+            await tap(page, touch, await pointerAt(page, "Oscilloaffich"));
+            await page.waitForFunction((t) => document.title === t, { timeout: 3000 }, SCOPE_TITLE);
+            await page.close();
+            assert.deepEqual(problems, []);
+        });
+    }
 });
 
 describe("the single file", () => {
@@ -103,7 +155,7 @@ describe("the single file", () => {
         page.on("request", (r) => requests.push(r.url()));
         await page.goto(pathToFileURL(single).href, { waitUntil: "load" });
         const s = await started(page);
-        assert.equal(s.title, "Vorlinde");
+        assert.equal(s.title, BENCH_TITLE);
         assert.equal(s.canvas.h, SIZES[0].height - 18);
         const outside = requests.filter((r) => !r.startsWith("data:") && r !== pathToFileURL(single).href);
         assert.deepEqual(outside, [], "the single file asks for nothing beside itself");
