@@ -23,7 +23,10 @@ bool isFrame(const rt::Window& w) {
 }  // namespace
 
 WebFrame::WebFrame(rt::Application& app) : app_(app), design_(instrumentsDesignArea(app.text())) {
-    app_.mdiClientArea = [this] { return rt::RectF{0, 0, cssW_ * kTwips / scale_, cssH_ * kTwips / scale_}; };
+    app_.mdiClientArea = [this, start = app_.mdiClientArea] {
+        if (!sized_ && start) return start();
+        return rt::RectF{0, 0, cssW_ * kTwips / scale_, cssH_ * kTwips / scale_};
+    };
     app_.onWindowCreated = [this](rt::Window& w) { bind(w); };
     for (rt::Window* w : app_.windows()) bind(*w);
 }
@@ -58,13 +61,23 @@ void WebFrame::resize(double cssW, double cssH, double dpr) {
     cssW_ = usable(cssW, 1);
     cssH_ = usable(cssH, 1);
     dpr_ = usable(dpr, 1);
+    sized_ = true;
     scale_ = view::fittedViewScale(cssW_, cssH_, design_.w / kTwips, design_.h / kTwips, dpr_);
     fitWindows();
     pending_ = {true, std::nullopt};
 }
 
-// The model's frame is the page; its maximised instruments fill the canvas at the view scale.
+// The model's frame is the page (the canvas above the status bar); its maximised instruments
+// fill the canvas at the view scale.
 void WebFrame::fitWindows() {
+    if (!sized_) return;  // the model keeps the screen it started on until the page is measured
+    if (auto* frame = dynamic_cast<frmMain*>(app_.existing("frmMain"))) {
+        const auto w = static_cast<float>(cssW_ * kTwips);
+        const auto h = static_cast<float>(cssH_ * kTwips) + frame->sbStatusBar.Height();
+        if (frame->Left() != 0 || frame->Top() != 0) frame->move(0, 0);
+        if (frame->Width() != w) frame->setWidth(w);
+        if (frame->Height() != h) frame->setHeight(h);
+    }
     const rt::RectF area = app_.mdiClientArea();
     for (rt::Window* w : app_.windows()) {
         if (isFrame(*w) || w->windowState() != rt::WindowState::Maximized) continue;

@@ -76,6 +76,7 @@ private:
 
     rt::Application& app_;
     double cssW_ = 1, cssH_ = 1, dpr_ = 1, scale_ = 1;
+    bool sized_ = false;
     rt::RectF design_;
     DoubleClick doubleClick_;
     double lastX_ = 0, lastY_ = 0;
