@@ -25,3 +25,6 @@ add_subdirectory(${VORLINDE_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 function(vorlinde_node_program target)
   target_link_options(${target} PRIVATE -sNODERAWFS=1)
 endfunction()
+
+# The program's font, as the page loads it (the site and the tests).
+set(VORLINDE_FONT_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH "Where Liberation Sans is")
