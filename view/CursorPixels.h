@@ -3,6 +3,8 @@
 // on a black ground, which is see-through in the cursor; the hot spot, given in the picture's
 // pixels, goes with the pixels at the ratio they were painted at.
 
+#include <cstddef>  // before gfx/Image.h, which uses size_t without it
+
 #include "gfx/Image.h"
 
 namespace view {
