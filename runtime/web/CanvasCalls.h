@@ -18,8 +18,8 @@ void vorlinde_canvas_line(int handle, double width, int cap, int join);
 void vorlinde_canvas_path(int handle, const double* data, int count, int mode);
 void vorlinde_canvas_text(int handle, const char* utf8, double x, double y, double px, int bold);
 // RGBA pixels (not premultiplied) of w x h, placed at x, y over dw x dh logical units.
-void vorlinde_canvas_pixels(int handle, const unsigned char* rgba, int w, int h, double x, double y, double dw,
-                            double dh);
+void vorlinde_canvas_pixels(int handle, const unsigned char* rgba, int w, int h, double x, double y,
+                            double dw, double dh);
 void vorlinde_canvas_draw(int handle, int source, double x, double y, double dw, double dh);
 // Reads w x h RGBA pixels (not premultiplied) into `rgba`.
 void vorlinde_canvas_read(int handle, unsigned char* rgba, int w, int h);

@@ -22,7 +22,8 @@ void putRect(std::vector<double>& out, const gfx::Rect& r) {
 void putStops(std::vector<double>& out, const gfx::Gradient& g) {
     out.push_back(static_cast<double>(g.stops.size()));
     for (const gfx::GradientStop& s : g.stops)
-        out.insert(out.end(), {s.at, double(s.color.r), double(s.color.g), double(s.color.b), double(s.color.a)});
+        out.insert(out.end(),
+                   {s.at, double(s.color.r), double(s.color.g), double(s.color.b), double(s.color.a)});
 }
 
 // The canvas's line cap and join codes: butt, square, round; miter, bevel, round.
@@ -164,7 +165,8 @@ void WebCanvas::drawPath(const gfx::Path& path) {
 void WebCanvas::drawTextRun(gfx::Point baseline, std::string_view utf8) {
     if (utf8.empty() || !applyBrush(state_.pen.brush, false)) return;
     const std::string text(utf8);
-    vorlinde_canvas_text(handle_, text.c_str(), baseline.x, baseline.y, state_.font.pixelSize, state_.font.bold);
+    vorlinde_canvas_text(handle_, text.c_str(), baseline.x, baseline.y, state_.font.pixelSize,
+                         state_.font.bold);
 }
 
 void WebCanvas::drawImage(gfx::Point topLeft, const gfx::Image& img) {
@@ -175,7 +177,9 @@ void WebCanvas::drawImage(gfx::Point topLeft, const gfx::Image& img) {
     for (size_t i = 0; i < img.pixels.size(); ++i) {
         const uint32_t p = img.pixels[i];
         const unsigned a = p >> 24;
-        const auto straight = [a](unsigned v) { return static_cast<unsigned char>(a ? std::min(255u, (v * 255 + a / 2) / a) : 0); };
+        const auto straight = [a](unsigned v) {
+            return static_cast<unsigned char>(a ? std::min(255u, (v * 255 + a / 2) / a) : 0);
+        };
         rgba[4 * i] = straight((p >> 16) & 0xff);
         rgba[4 * i + 1] = straight((p >> 8) & 0xff);
         rgba[4 * i + 2] = straight(p & 0xff);

@@ -151,7 +151,9 @@ int WebFrame::pointer(Pointer kind, double x, double y, int button, int buttons,
     const bool known = button == 1 || button == 2 || button == 4;
     switch (kind) {
         case Pointer::Press:
-            if (known) mouse.pointerPress(*w, lastX_, lastY_, button, shift & 7, doubleClick_.press(button, x, y, timeMs));
+            if (known)
+                mouse.pointerPress(*w, lastX_, lastY_, button, shift & 7,
+                                   doubleClick_.press(button, x, y, timeMs));
             break;
         case Pointer::Release:
             if (known) mouse.pointerRelease(*w, lastX_, lastY_, button, shift & 7);

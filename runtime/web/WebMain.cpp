@@ -55,8 +55,8 @@ EMSCRIPTEN_KEEPALIVE int vorlinde_pointer(int kind, double x, double y, int butt
                                           double timeMs) {
     if (!program() || stopped || kind < 0 || kind > 2) return 0;
     try {
-        return program()->frame().pointer(static_cast<rtweb::WebFrame::Pointer>(kind), x, y, button, buttons, shift,
-                                          timeMs);
+        return program()->frame().pointer(static_cast<rtweb::WebFrame::Pointer>(kind), x, y, button, buttons,
+                                          shift, timeMs);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Vorlinde stopped: %s\n", e.what());
         stopped = true;

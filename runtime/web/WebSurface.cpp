@@ -9,7 +9,10 @@
 namespace rtweb {
 
 WebSurface::WebSurface(int w, int h, double ratio)
-    : w_(std::max(1, w)), h_(std::max(1, h)), ratio_(ratio > 0 ? ratio : 1), handle_(vorlinde_canvas_new(w_, h_)) {}
+    : w_(std::max(1, w)),
+      h_(std::max(1, h)),
+      ratio_(ratio > 0 ? ratio : 1),
+      handle_(vorlinde_canvas_new(w_, h_)) {}
 
 WebSurface::~WebSurface() {
     vorlinde_canvas_free(handle_);
@@ -26,8 +29,9 @@ gfx::Image WebSurface::readPixels() const {
     for (size_t i = 0; i < img.pixels.size(); ++i) {
         const unsigned a = rgba[4 * i + 3];
         const auto pre = [a](unsigned v) { return (v * a + 127) / 255; };
-        img.pixels[i] = gfx::argb(static_cast<int>(a), static_cast<int>(pre(rgba[4 * i])),
-                                  static_cast<int>(pre(rgba[4 * i + 1])), static_cast<int>(pre(rgba[4 * i + 2])));
+        img.pixels[i] =
+            gfx::argb(static_cast<int>(a), static_cast<int>(pre(rgba[4 * i])),
+                      static_cast<int>(pre(rgba[4 * i + 1])), static_cast<int>(pre(rgba[4 * i + 2])));
     }
     return img;
 }

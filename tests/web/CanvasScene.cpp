@@ -42,7 +42,7 @@ void paintScene(gfx::Canvas& c, rtweb::WebSurfaceFactory& surfaces) {
     }
 
     gfx::Image half(2, 2, 1, gfx::argb(128, 128, 0, 0));  // half-transparent red, premultiplied
-    c.drawImage({2, 90}, half);  // (3, 91): pink over white
+    c.drawImage({2, 90}, half);                           // (3, 91): pink over white
 
     auto surface = surfaces.makeSurface(20, 20, c.ratio());
     {
