@@ -27,6 +27,13 @@ bool VirtualClock::running(const Timer& t) const {
     return std::any_of(armed_.begin(), armed_.end(), [&](const Armed& a) { return a.timer == &t; });
 }
 
+std::optional<std::chrono::milliseconds> VirtualClock::nextDue() const {
+    std::optional<std::chrono::milliseconds> next;
+    for (const Armed& a : armed_)
+        if (!next || a.due < *next) next = a.due;
+    return next;
+}
+
 void VirtualClock::advance(std::chrono::milliseconds ms) {
     const auto target = now_ + ms;
     for (;;) {

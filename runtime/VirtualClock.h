@@ -3,6 +3,7 @@
 // order; ticks due at the same moment run in the order their timers were enabled.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "runtime/Clock.h"
@@ -17,6 +18,9 @@ public:
 
     void advance(std::chrono::milliseconds ms);
     bool running(const Timer& t) const;
+    // When the next tick falls due (none when no timer runs): a front end that drives this
+    // clock with real time sleeps until then.
+    std::optional<std::chrono::milliseconds> nextDue() const;
 
 private:
     struct Armed {

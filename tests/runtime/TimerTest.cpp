@@ -87,3 +87,19 @@ TEST_F(Timers, HiddenWindowsKeepTicking) {
 }
 
 }  // namespace
+
+// A front end driving the clock with real time sleeps until the next due tick: it must be the
+// earliest of the running timers, follow a re-timed interval, and be none once all stop.
+TEST_F(Timers, NextDueIsTheEarliestRunningTimer) {
+    EXPECT_FALSE(clock.nextDue().has_value());
+    w->tick.setEnabled(true);  // every 200 ms
+    clock.advance(50ms);
+    EXPECT_EQ(clock.nextDue(), 200ms);
+    w->other.setEnabled(true);  // every 100 ms, from 50
+    EXPECT_EQ(clock.nextDue(), 150ms);
+    w->tick.setInterval(400ms);  // restarts its count from 50
+    w->other.setEnabled(false);
+    EXPECT_EQ(clock.nextDue(), 450ms);
+    w->tick.setEnabled(false);
+    EXPECT_FALSE(clock.nextDue().has_value());
+}

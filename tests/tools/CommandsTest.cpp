@@ -11,6 +11,7 @@
 #include "runtime/Shape.h"
 #include "runtime/Timer.h"
 #include "runtime/Window.h"
+#include "tests/tools/TestHost.h"
 #include "tools/scenario/Commands.h"
 #include "tools/scenario/LineError.h"
 #include "tools/scenario/Session.h"
@@ -78,7 +79,7 @@ private:
 
 class CommandsTest : public ::testing::Test {
 protected:
-    CommandsTest() : session('.') {
+    CommandsTest() : session(testHost(), '.') {
         session.app().registerWindow("Essai", [](rt::Application& a) { return std::make_unique<Essai>(a); });
     }
     void run(const std::string& line) {
@@ -269,7 +270,7 @@ TEST_F(CommandsTest, MisspelledCommandsAndQuotedNamesAreErrors) {
 }
 
 TEST(Session, EachStartsAFreshProgramAsTheProgramStarts) {
-    scenario::Session a(',');
+    scenario::Session a(testHost(), ',');
     EXPECT_EQ(a.app().decimalSeparator(), ',');
     EXPECT_EQ(a.clock().now(), 0ms);
     EXPECT_EQ(a.app().screenWidthPx(), 1920);
@@ -279,7 +280,7 @@ TEST(Session, EachStartsAFreshProgramAsTheProgramStarts) {
     EXPECT_EQ(a.app().existing("Oscillo"), nullptr);
     a.program().code().Egene = 5;
     a.clock().advance(1000ms);
-    scenario::Session b('.');
+    scenario::Session b(testHost(), '.');
     EXPECT_EQ(b.program().code().Egene, 0);
     EXPECT_EQ(b.clock().now(), 0ms);
 }

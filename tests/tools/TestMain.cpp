@@ -5,6 +5,14 @@
 
 #include <QGuiApplication>
 
+#include "tests/tools/TestHost.h"
+#include "tools/scenario/QtSeams.h"
+
+const scenario::Host& testHost() {
+    static const scenario::QtHost host;
+    return host;
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

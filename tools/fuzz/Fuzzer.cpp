@@ -8,6 +8,7 @@
 #include "tools/fuzz/Invariants.h"
 #include "tools/scenario/Commands.h"
 #include "tools/scenario/LineError.h"
+#include "tools/scenario/QtSeams.h"
 #include "tools/scenario/Session.h"
 
 namespace fuzz {
@@ -15,6 +16,8 @@ namespace {
 
 // Headless programs use the point: the invariants do not read captions.
 constexpr char kDecimal = '.';
+// Labels size with the real fonts, as on screen.
+const scenario::QtHost kHost;
 
 // The session's seed from the campaign's.
 uint64_t sessionSeed(uint64_t seed, long n) {
@@ -38,7 +41,7 @@ struct Replay {
 
 // Replays events in a fresh program; stops at the first event after which `invariant` is broken.
 Replay replay(const std::vector<Event>& events, const std::string& invariant) {
-    scenario::Session s(kDecimal);
+    scenario::Session s(kHost, kDecimal);
     Driver d(s.program(), s.clock());
     Replay r;
     for (const Event& e : events) {
@@ -54,7 +57,7 @@ Replay replay(const std::vector<Event>& events, const std::string& invariant) {
 
 // Whether the scenario runner, given the lines, leaves the program with `invariant` broken.
 bool runnerBreaks(const std::vector<std::string>& lines, const std::string& invariant) {
-    scenario::Session s(kDecimal);
+    scenario::Session s(kHost, kDecimal);
     std::ostringstream out;
     scenario::Tally tally;
     try {
@@ -169,7 +172,7 @@ Campaign runCampaign(uint64_t seed, long events, std::ostream& log) {
     while (c.events < events) {
         const uint64_t s = sessionSeed(seed, c.sessions++);
         Generator gen(s);
-        scenario::Session session(kDecimal);
+        scenario::Session session(kHost, kDecimal);
         Program& p = session.program();
         Driver d(p, session.clock());
         std::vector<Event> done;

@@ -10,6 +10,7 @@
 #include "scope/Oscillo.h"
 #include "tools/fuzz/Driver.h"
 #include "tools/fuzz/Invariants.h"
+#include "tools/scenario/QtSeams.h"
 #include "tools/scenario/Session.h"
 
 namespace fuzz {
@@ -57,7 +58,7 @@ std::ostream& operator<<(std::ostream& o, const Census& c) {
 
 class Run {
 public:
-    Run() : s_('.'), d_(s_.program(), s_.clock()) {}
+    Run() : s_(host_, '.'), d_(s_.program(), s_.clock()) {}
     Program& program() { return s_.program(); }
     Oscillo& scope() { return program().app().window<Oscillo>("Oscillo"); }
 
@@ -90,6 +91,7 @@ private:
         e.ms = ms;
         d_.apply(e);
     }
+    const scenario::QtHost host_;
     scenario::Session s_;
     Driver d_;
 };

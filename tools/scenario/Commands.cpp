@@ -4,7 +4,6 @@
 
 #include "runtime/Window.h"
 #include "tools/scenario/LineError.h"
-#include "tools/scenario/QtSeams.h"
 #include "tools/scenario/Session.h"
 #include "tools/scenario/ValueText.h"
 
@@ -20,7 +19,7 @@ void needArgs(const Words& w, size_t min, size_t max, const char* usage) {
 
 void cmdLocale(CommandContext& ctx, const Words& w) {
     needArgs(w, 1, 1, "locale NAME");
-    auto sep = localeDecimalSeparator(w[1].text);
+    auto sep = ctx.session.host().localeDecimalSeparator(w[1].text);
     if (!sep) throw LineError("unknown locale '" + w[1].text + "'");
     ctx.session.app().setDecimalSeparator(*sep);
 }
@@ -82,7 +81,7 @@ void cmdSnapshot(CommandContext& ctx, const Words& w) {
     std::error_code ec;
     if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
     std::string error;
-    if (!saveSnapshot(win, path.string(), error)) throw LineError("snapshot " + win.name() + ": " + error);
+    if (!ctx.session.host().saveSnapshot(win, path.string(), error)) throw LineError("snapshot " + win.name() + ": " + error);
 }
 
 void cmdEcho(CommandContext& ctx, const Words& w) {

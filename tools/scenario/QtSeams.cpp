@@ -48,4 +48,20 @@ bool saveSnapshot(const rt::Window& w, const std::string& path, std::string& err
     return true;
 }
 
+std::unique_ptr<rt::TextMeasurer> QtHost::makeTextMeasurer() const {
+    return scenario::makeTextMeasurer();
+}
+
+bool QtHost::saveSnapshot(const rt::Window& w, const std::string& path, std::string& error) const {
+    return scenario::saveSnapshot(w, path, error);
+}
+
+char QtHost::systemDecimalSeparator() const {
+    return scenario::systemDecimalSeparator();
+}
+
+std::optional<char> QtHost::localeDecimalSeparator(const std::string& name) const {
+    return scenario::localeDecimalSeparator(name);
+}
+
 }  // namespace scenario

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "tools/scenario/Host.h"
+
 namespace rt {
 class TextMeasurer;
 class Window;
@@ -23,5 +25,14 @@ bool saveSnapshot(const rt::Window& w, const std::string& path, std::string& err
 // name is unknown).
 char systemDecimalSeparator();
 std::optional<char> localeDecimalSeparator(const std::string& name);
+
+// The runner's host on the desktop: the functions above.
+class QtHost : public Host {
+public:
+    std::unique_ptr<rt::TextMeasurer> makeTextMeasurer() const override;
+    bool saveSnapshot(const rt::Window& w, const std::string& path, std::string& error) const override;
+    char systemDecimalSeparator() const override;
+    std::optional<char> localeDecimalSeparator(const std::string& name) const override;
+};
 
 }  // namespace scenario

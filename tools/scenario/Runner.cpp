@@ -8,8 +8,9 @@
 
 namespace scenario {
 
-Runner::Runner(std::ostream& out, char decimalSeparator, std::optional<std::filesystem::path> snapshotDir)
-    : out_(out), decimal_(decimalSeparator), snapshotDir_(std::move(snapshotDir)) {}
+Runner::Runner(std::ostream& out, const Host& host, char decimalSeparator,
+               std::optional<std::filesystem::path> snapshotDir)
+    : out_(out), host_(host), decimal_(decimalSeparator), snapshotDir_(std::move(snapshotDir)) {}
 
 void Runner::error(const std::string& where, const std::string& message) {
     ++errors_;
@@ -23,7 +24,7 @@ void Runner::reportUnreadable(const std::string& label) {
 void Runner::run(const std::string& label, std::istream& in) {
     std::unique_ptr<Session> session;
     try {
-        session = std::make_unique<Session>(decimal_);
+        session = std::make_unique<Session>(host_, decimal_);
     } catch (const std::exception& e) {
         error(label + ":0", std::string("the program did not start: ") + e.what());
         return;

@@ -9,13 +9,16 @@
 #include <string>
 
 #include "tools/scenario/Commands.h"
+#include "tools/scenario/Host.h"
 
 namespace scenario {
 
 class Runner {
 public:
-    // `decimalSeparator` is the environment's, used until a file's `locale` line.
-    Runner(std::ostream& out, char decimalSeparator, std::optional<std::filesystem::path> snapshotDir = {});
+    // `decimalSeparator` is the environment's, used until a file's `locale` line; `host`
+    // outlives the runner.
+    Runner(std::ostream& out, const Host& host, char decimalSeparator,
+           std::optional<std::filesystem::path> snapshotDir = {});
 
     // Runs the lines of `in`; `label` names the file in FAIL and ERROR lines.
     void run(const std::string& label, std::istream& in);
@@ -34,6 +37,7 @@ private:
     void error(const std::string& where, const std::string& message);
 
     std::ostream& out_;
+    const Host& host_;
     char decimal_;
     std::optional<std::filesystem::path> snapshotDir_;
     Tally tally_;

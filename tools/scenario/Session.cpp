@@ -1,11 +1,10 @@
 #include "tools/scenario/Session.h"
 
-#include "tools/scenario/QtSeams.h"
-
 namespace scenario {
 
-Session::Session(char decimalSeparator)
-    : text_(makeTextMeasurer()), program_(std::make_unique<Program>(clock_, *text_)), names_(*program_) {
+Session::Session(const Host& host, char decimalSeparator)
+    : host_(host),
+      text_(host.makeTextMeasurer()), program_(std::make_unique<Program>(clock_, *text_)), names_(*program_) {
     app().setScreenSize(1920, 1080);
     app().setDecimalSeparator(decimalSeparator);
     program_->Main();

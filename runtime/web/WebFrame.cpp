@@ -1,0 +1,188 @@
+#include "runtime/web/WebFrame.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+#include "runtime/Application.h"
+#include "runtime/ControlArrayBase.h"
+#include "runtime/Window.h"
+#include "shell/DesignArea.h"
+#include "shell/frmMain.h"
+#include "view/ViewScale.h"
+
+namespace rtweb {
+namespace {
+
+constexpr double kTwips = rt::kTwipsPerPixel;
+
+bool isFrame(const rt::Window& w) {
+    return dynamic_cast<const frmMain*>(&w) != nullptr;
+}
+
+}  // namespace
+
+WebFrame::WebFrame(rt::Application& app) : app_(app), design_(instrumentsDesignArea(app.text())) {
+    app_.mdiClientArea = [this, start = app_.mdiClientArea] {
+        if (!sized_ && start) return start();
+        return rt::RectF{0, 0, cssW_ * kTwips / scale_, cssH_ * kTwips / scale_};
+    };
+    app_.onWindowCreated = [this](rt::Window& w) { bind(w); };
+    for (rt::Window* w : app_.windows()) bind(*w);
+}
+
+WebFrame::~WebFrame() {
+    app_.onWindowCreated = nullptr;
+    app_.mdiClientArea = nullptr;
+    for (rt::Window* w : app_.windows()) unbind(*w);
+}
+
+void WebFrame::bind(rt::Window& w) {
+    w.onInvalidate = [this, &w](const rt::RectF* part) {
+        if (&w != shown() || pending_.whole) return;
+        if (!part) {
+            pending_ = {true, std::nullopt};
+            return;
+        }
+        pending_.part = pending_.part ? pending_.part->united(*part) : *part;
+    };
+    // Shown, hidden, resized or renamed: the canvas shows another picture.
+    w.onWindowChanged = [this] { pending_ = {true, std::nullopt}; };
+    if (!isFrame(w)) fitWindows();
+}
+
+void WebFrame::unbind(rt::Window& w) {
+    w.onInvalidate = nullptr;
+    w.onWindowChanged = nullptr;
+}
+
+void WebFrame::resize(double cssW, double cssH, double dpr) {
+    const auto usable = [](double v, double fallback) { return std::isfinite(v) && v > 0 ? v : fallback; };
+    cssW_ = usable(cssW, 1);
+    cssH_ = usable(cssH, 1);
+    dpr_ = usable(dpr, 1);
+    sized_ = true;
+    scale_ = view::fittedViewScale(cssW_, cssH_, design_.w / kTwips, design_.h / kTwips, dpr_);
+    fitWindows();
+    pending_ = {true, std::nullopt};
+}
+
+// The model's frame is the page (the canvas above the status bar); its maximised instruments
+// fill the canvas at the view scale.
+void WebFrame::fitWindows() {
+    if (!sized_) return;  // the model keeps the screen it started on until the page is measured
+    if (auto* frame = dynamic_cast<frmMain*>(app_.existing("frmMain"))) {
+        const auto w = static_cast<float>(cssW_ * kTwips);
+        const auto h = static_cast<float>(cssH_ * kTwips) + frame->sbStatusBar.Height();
+        if (frame->Left() != 0 || frame->Top() != 0) frame->move(0, 0);
+        if (frame->Width() != w) frame->setWidth(w);
+        if (frame->Height() != h) frame->setHeight(h);
+    }
+    const rt::RectF area = app_.mdiClientArea();
+    for (rt::Window* w : app_.windows()) {
+        if (isFrame(*w) || w->windowState() != rt::WindowState::Maximized) continue;
+        if (w->Width() == static_cast<float>(area.w) && w->Height() == static_cast<float>(area.h)) continue;
+        w->setWindowState(rt::WindowState::Maximized);
+    }
+}
+
+rt::Window* WebFrame::shown() const {
+    for (rt::Window* w : app_.windows())
+        if (!isFrame(*w) && w->Visible()) return w;
+    return nullptr;
+}
+
+std::string WebFrame::title() const {
+    const rt::Window* frame = app_.existing("frmMain");
+    std::string t = frame ? frame->Caption() : std::string("Vorlinde");
+    const rt::Window* w = shown();
+    if (w && w->windowState() == rt::WindowState::Maximized && !w->Caption().empty())
+        t += " - [" + w->Caption() + "]";
+    return t;
+}
+
+double WebFrame::originX() const {
+    const double x = view::centredStart(cssW_, design_.w / kTwips * scale_) - design_.x / kTwips * scale_;
+    return std::round(x * dpr_) / dpr_;
+}
+
+double WebFrame::originY() const {
+    const double y = view::centredStart(cssH_, design_.h / kTwips * scale_) - design_.y / kTwips * scale_;
+    return std::round(y * dpr_) / dpr_;
+}
+
+std::optional<std::pair<double, double>> WebFrame::locate(const std::string& control) const {
+    const rt::Window* w = shown();
+    if (!w) return std::nullopt;
+    const rt::Control* c = nullptr;
+    const size_t open = control.find('(');
+    if (open == std::string::npos) {
+        c = w->findControl(control);
+    } else if (const rt::ControlArrayBase* a = w->findArray(control.substr(0, open))) {
+        const int index = std::atoi(control.c_str() + open + 1);
+        for (const rt::Control* e : a->elements())
+            if (e->index() == index) c = e;
+    }
+    if (!c) return std::nullopt;
+    for (const rt::Control* p = c; p; p = p->parent())
+        if (!p->Visible()) return std::nullopt;
+    // What paints nothing (a bare hot spot) is aimed at by its rectangle.
+    rt::RectF r = c->shownRect();
+    if (!(r.w > 0) || !(r.h > 0)) r = c->windowRect();
+    if (!(r.w > 0) || !(r.h > 0)) return std::nullopt;
+    const double k = scale_ / kTwips;
+    return std::make_pair(originX() + (r.x + r.w / 2) * k, originY() + (r.y + r.h / 2) * k);
+}
+
+int WebFrame::cursorAt(double x, double y) const {
+    const rt::Window* w = shown();
+    if (!w) return 0;
+    const rt::PictureRef ref = app_.mouse().cursorAt(*w, x, y);
+    return ref.isNone() ? 0 : ref.index;
+}
+
+int WebFrame::pointer(Pointer kind, double x, double y, int button, int buttons, int shift, double timeMs) {
+    rt::Window* w = shown();
+    if (!w || !std::isfinite(x) || !std::isfinite(y)) return 0;
+    lastX_ = (x - originX()) * kTwips / scale_;
+    lastY_ = (y - originY()) * kTwips / scale_;
+    held_ = buttons & 7;
+    rt::MouseRouter& mouse = app_.mouse();
+    const bool known = button == 1 || button == 2 || button == 4;
+    switch (kind) {
+        case Pointer::Press:
+            if (known)
+                mouse.pointerPress(*w, lastX_, lastY_, button, shift & 7,
+                                   doubleClick_.press(button, x, y, timeMs));
+            break;
+        case Pointer::Release:
+            if (known) mouse.pointerRelease(*w, lastX_, lastY_, button, shift & 7);
+            break;
+        case Pointer::Move:
+            mouse.pointerMove(*w, lastX_, lastY_, held_, shift & 7);
+            break;
+    }
+    return cursor_ = cursorAt(lastX_, lastY_);
+}
+
+void WebFrame::releaseAll() {
+    held_ = 0;
+    doubleClick_.reset();
+    rt::MouseRouter& mouse = app_.mouse();
+    if (mouse.captured()) mouse.captureLost();
+}
+
+int WebFrame::afterTicks() {
+    rt::Window* w = shown();
+    if (!w) return 0;
+    rt::MouseRouter& mouse = app_.mouse();
+    const rt::Control* held = mouse.captured();
+    if (held && held->window() == w && held_) mouse.pointerMove(*w, lastX_, lastY_, held_, 0);
+    return cursor_ = cursorAt(lastX_, lastY_);
+}
+
+WebFrame::Pending WebFrame::take() {
+    return std::exchange(pending_, Pending{});
+}
+
+}  // namespace rtweb

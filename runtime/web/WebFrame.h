@@ -1,0 +1,88 @@
+#pragma once
+// The frame of the browser edition: the page's canvas is the frame's client area. It keeps the
+// model's frame and maximised instruments the canvas's size, places the instruments at the
+// shared view scale (view/), turns the page's pointer input into the model's mouse events on
+// the instrument shown, says which cursor the model wants, gathers what the model asks to be
+// repainted, and names the page as the desktop names its frame.
+
+#include <optional>
+#include <string>
+
+#include "runtime/Control.h"
+#include "runtime/web/DoubleClick.h"
+
+namespace rt {
+class Application;
+class Window;
+}  // namespace rt
+
+namespace rtweb {
+
+class WebFrame {
+public:
+    enum class Pointer { Press, Move, Release };
+
+    // Binds the program's windows (those made later too); `app` outlives the frame.
+    explicit WebFrame(rt::Application& app);
+    ~WebFrame();
+    WebFrame(const WebFrame&) = delete;
+    WebFrame& operator=(const WebFrame&) = delete;
+
+    // The canvas is `cssW` x `cssH` CSS pixels at `dpr` device pixels each.
+    void resize(double cssW, double cssH, double dpr);
+
+    // Pointer input at (x, y) CSS pixels of the canvas; returns the cursor then wanted: the
+    // index of the frame's cursor picture, 0 for the default arrow.
+    int pointer(Pointer kind, double x, double y, int button, int buttons, int shift, double timeMs);
+    // Whatever held the pointer lets go (cancelled, focus lost), as a release would.
+    void releaseAll();
+    // After timer ticks: a press still held sees the pointer where it rests (a knob at its end
+    // stop shows it at once), as the desktop does after each tick.
+    int afterTicks();
+    // The cursor last asked for (as pointer() and afterTicks() return it).
+    int cursor() const { return cursor_; }
+
+    // The instrument window shown (none before start-up ends).
+    rt::Window* shown() const;
+    // The page's title: the frame's caption, with the shown maximised instrument's in brackets.
+    std::string title() const;
+
+    // Where a control of the shown window is on the canvas, CSS pixels: the middle of what of
+    // it is seen, by "Control" or "Array(i)"; none when it is not there or not seen. Tests
+    // and measurements aim with it, as the desktop's vorlinde-locate does.
+    std::optional<std::pair<double, double>> locate(const std::string& control) const;
+
+    double viewScale() const { return scale_; }
+    double dpr() const { return dpr_; }
+    // The design area's top-left corner on the canvas, CSS pixels, on whole device pixels.
+    double originX() const;
+    double originY() const;
+
+    // The pending repaint in twips of the shown window; `whole` when everything is to be
+    // painted. take() hands it over and starts a new one.
+    struct Pending {
+        bool whole = false;
+        std::optional<rt::RectF> part;
+        bool empty() const { return !whole && !part; }
+    };
+    bool wantsPaint() const { return !pending_.empty(); }
+    Pending take();
+
+private:
+    void bind(rt::Window& w);
+    void unbind(rt::Window& w);
+    void fitWindows();
+    int cursorAt(double x, double y) const;
+
+    rt::Application& app_;
+    double cssW_ = 1, cssH_ = 1, dpr_ = 1, scale_ = 1;
+    bool sized_ = false;
+    rt::RectF design_;
+    DoubleClick doubleClick_;
+    double lastX_ = 0, lastY_ = 0;
+    int held_ = 0;
+    int cursor_ = 0;
+    Pending pending_{true, std::nullopt};
+};
+
+}  // namespace rtweb

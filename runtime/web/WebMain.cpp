@@ -1,0 +1,115 @@
+// The browser edition's entry points, called by the page's script (vorlinde-page.js): start
+// the program on the page's size, read the frame's caption and status bar, and run the ticks
+// due by the browser's time. Nothing here throws into the page: a failure is reported as such.
+
+#include <emscripten.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "runtime/web/WebLocale.h"
+#include "runtime/web/WebProgram.h"
+
+namespace {
+
+std::unique_ptr<rtweb::WebProgram>& program() {
+    static std::unique_ptr<rtweb::WebProgram> p;
+    return p;
+}
+
+// Set when a tick failed: the model's state is no longer trusted, its time stands still.
+bool stopped = false;
+
+}  // namespace
+
+extern "C" {
+
+// Starts the program once; 1 when it runs, 0 when it could not start.
+EMSCRIPTEN_KEEPALIVE int vorlinde_start(int widthPx, int heightPx) {
+    if (program()) return 1;
+    try {
+        program() = std::make_unique<rtweb::WebProgram>(widthPx, heightPx, rtweb::userDecimalSeparator());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Vorlinde did not start: %s\n", e.what());
+        return 0;
+    }
+}
+
+// The page's title (the frame's caption, and the shown instrument's), valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* vorlinde_caption() {
+    static std::string caption;
+    caption = program() ? program()->frame().title() : std::string();
+    return caption.c_str();
+}
+
+// The canvas is `cssW` x `cssH` CSS pixels at `dpr` device pixels to one.
+EMSCRIPTEN_KEEPALIVE void vorlinde_resize(double cssW, double cssH, double dpr) {
+    if (program()) program()->frame().resize(cssW, cssH, dpr);
+}
+
+// Pointer input (kind 0 press, 1 move, 2 release) at CSS pixels of the canvas; returns the
+// cursor then wanted (a picture of the frame's cursor list, 0 for the default).
+EMSCRIPTEN_KEEPALIVE int vorlinde_pointer(int kind, double x, double y, int button, int buttons, int shift,
+                                          double timeMs) {
+    if (!program() || stopped || kind < 0 || kind > 2) return 0;
+    try {
+        return program()->frame().pointer(static_cast<rtweb::WebFrame::Pointer>(kind), x, y, button, buttons,
+                                          shift, timeMs);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Vorlinde stopped: %s\n", e.what());
+        stopped = true;
+        return 0;
+    }
+}
+
+// The pointer was taken away (cancelled, the page lost focus): what was held is let go.
+EMSCRIPTEN_KEEPALIVE void vorlinde_release_all() {
+    if (program() && !stopped) program()->frame().releaseAll();
+}
+
+// Where the shown window's control `name` ("Control" or "Array(i)") is on the canvas: writes
+// x, y in CSS pixels to `xy` and returns 1, or returns 0 when it is not seen.
+EMSCRIPTEN_KEEPALIVE int vorlinde_locate(const char* name, double* xy) {
+    if (!program() || !name || !xy) return 0;
+    const auto p = program()->frame().locate(name);
+    if (!p) return 0;
+    xy[0] = p->first;
+    xy[1] = p->second;
+    return 1;
+}
+
+// The cursor the model wants now (after ticks too).
+EMSCRIPTEN_KEEPALIVE int vorlinde_cursor() {
+    return program() ? program()->frame().cursor() : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int vorlinde_status_height() {
+    return program() ? program()->statusBarHeightPx() : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int vorlinde_status_panel_width(int n) {
+    return program() ? program()->statusPanelWidthPx(n) : 0;
+}
+
+// Runs the ticks due by `nowMs` (the page's clock); returns the milliseconds until the next
+// one, or -1 when no timer runs (or the program has stopped on an error).
+EMSCRIPTEN_KEEPALIVE double vorlinde_advance(double nowMs) {
+    if (!program() || stopped) return -1;
+    try {
+        const auto next = program()->advanceTo(nowMs);
+        return next ? static_cast<double>(next->count()) : -1.0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Vorlinde stopped: %s\n", e.what());
+        stopped = true;
+        return -1;
+    }
+}
+
+}  // extern "C"
+
+int main() {
+    // The page starts the program when it knows its size; the runtime stays alive for it.
+    return 0;
+}

@@ -1,0 +1,62 @@
+// The browser edition's rules that a browser does not decide: the model's time follows the
+// page's clock tick for tick, a long gap (a hidden tab, a sleeping machine) pauses it instead
+// of replaying it, and double-clicks are told apart as on the desktop.
+
+#include <gtest/gtest.h>
+
+#include "runtime/Timer.h"
+#include "runtime/web/DoubleClick.h"
+#include "runtime/web/WebProgram.h"
+#include "scope/Oscillo.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// The running-spot timer of the oscilloscope, made to tick, counting its ticks.
+struct Ticking {
+    rtweb::WebProgram web{1920, 1080, ','};
+    int ticks = 0;
+    rt::Timer& timer;
+    explicit Ticking(std::chrono::milliseconds interval)
+        : timer(web.program().app().window<Oscillo>("Oscillo").Timer7) {
+        timer.onTimer = [this] { ++ticks; };
+        timer.setInterval(interval);
+        timer.setEnabled(true);
+    }
+};
+
+TEST(WebTime, TicksFollowThePageClockWithFractionsCarried) {
+    Ticking t(10ms);
+    EXPECT_EQ(t.web.advanceTo(1000.0), 10ms);  // the first call only sets the origin
+    for (int frame = 1; frame <= 6; ++frame) t.web.advanceTo(1000.0 + 16.7 * frame);  // a 60 Hz page
+    EXPECT_EQ(t.ticks, 10);  // 100.2 ms ran: the ticks at 10..100, none lost to rounding
+    EXPECT_EQ(t.web.advanceTo(1100.2), 10ms);
+    t.timer.setEnabled(false);
+    EXPECT_FALSE(t.web.advanceTo(1200.0).has_value());
+}
+
+TEST(WebTime, AHiddenPageResumesInsteadOfReplaying) {
+    Ticking t(10ms);
+    t.web.advanceTo(0.0);
+    t.web.advanceTo(5.0 * 60 * 1000);  // five minutes later
+    EXPECT_EQ(t.ticks, rtweb::WebProgram::longestStep / 10ms);
+    t.web.advanceTo(5.0 * 60 * 1000 + 20);
+    EXPECT_EQ(t.ticks, rtweb::WebProgram::longestStep / 10ms + 2);
+    t.web.advanceTo(-1.0);  // a clock that went back moves nothing
+    EXPECT_EQ(t.ticks, rtweb::WebProgram::longestStep / 10ms + 2);
+}
+
+TEST(WebInput, DoubleClicksAreTheSecondNearQuickPressOfOneButton) {
+    rtweb::DoubleClick d;
+    EXPECT_FALSE(d.press(1, 100, 100, 0));
+    EXPECT_TRUE(d.press(1, 104, 96, 399));
+    EXPECT_FALSE(d.press(1, 104, 96, 450));  // a third press starts a new pair
+    EXPECT_FALSE(d.press(1, 104, 96, 850));  // 400 ms is too late
+    EXPECT_FALSE(d.press(2, 104, 96, 900));  // another button
+    EXPECT_FALSE(d.press(2, 109, 96, 950));  // 5 px away
+    d.reset();
+    EXPECT_FALSE(d.press(2, 109, 96, 1000));
+}
+
+}  // namespace
