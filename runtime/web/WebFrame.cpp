@@ -6,6 +6,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/ControlArrayBase.h"
+#include "runtime/MouseRouter.h"
 #include "runtime/Window.h"
 #include "shell/DesignArea.h"
 #include "shell/frmMain.h"
@@ -111,27 +112,52 @@ double WebFrame::originY() const {
     return std::round(y * dpr_) / dpr_;
 }
 
-std::optional<std::pair<double, double>> WebFrame::locate(const std::string& control) const {
+// A control of the shown window by "Control" or "Array(i)", when it and its containers are shown.
+const rt::Control* WebFrame::seenControl(const std::string& name) const {
     const rt::Window* w = shown();
-    if (!w) return std::nullopt;
+    if (!w) return nullptr;
     const rt::Control* c = nullptr;
-    const size_t open = control.find('(');
+    const size_t open = name.find('(');
     if (open == std::string::npos) {
-        c = w->findControl(control);
-    } else if (const rt::ControlArrayBase* a = w->findArray(control.substr(0, open))) {
-        const int index = std::atoi(control.c_str() + open + 1);
+        c = w->findControl(name);
+    } else if (const rt::ControlArrayBase* a = w->findArray(name.substr(0, open))) {
+        const int index = std::atoi(name.c_str() + open + 1);
         for (const rt::Control* e : a->elements())
             if (e->index() == index) c = e;
     }
-    if (!c) return std::nullopt;
     for (const rt::Control* p = c; p; p = p->parent())
-        if (!p->Visible()) return std::nullopt;
+        if (!p->Visible()) return nullptr;
+    return c;
+}
+
+std::pair<double, double> WebFrame::canvasPoint(double xTwips, double yTwips) const {
+    const double k = scale_ / kTwips;
+    return {originX() + xTwips * k, originY() + yTwips * k};
+}
+
+std::optional<std::pair<double, double>> WebFrame::locate(const std::string& control) const {
+    const rt::Control* c = seenControl(control);
+    if (!c) return std::nullopt;
     // What paints nothing (a bare hot spot) is aimed at by its rectangle.
     rt::RectF r = c->shownRect();
     if (!(r.w > 0) || !(r.h > 0)) r = c->windowRect();
     if (!(r.w > 0) || !(r.h > 0)) return std::nullopt;
-    const double k = scale_ / kTwips;
-    return std::make_pair(originX() + (r.x + r.w / 2) * k, originY() + (r.y + r.h / 2) * k);
+    return canvasPoint(r.x + r.w / 2, r.y + r.h / 2);
+}
+
+std::optional<std::pair<double, double>> WebFrame::locateAt(const std::string& control, double fx, double fy,
+                                                            bool units) const {
+    const rt::Control* c = seenControl(control);
+    if (!c || !std::isfinite(fx) || !std::isfinite(fy)) return std::nullopt;
+    double x = 0, y = 0;
+    if (units) {
+        rt::eventToWindow(*c, static_cast<float>(fx), static_cast<float>(fy), x, y);
+    } else {
+        const rt::RectF r = c->windowRect();
+        x = r.x + r.w * fx;
+        y = r.y + r.h * fy;
+    }
+    return canvasPoint(x, y);
 }
 
 int WebFrame::cursorAt(double x, double y) const {

@@ -51,6 +51,10 @@ public:
     // it is seen, by "Control" or "Array(i)"; none when it is not there or not seen. Tests
     // and measurements aim with it, as the desktop's vorlinde-locate does.
     std::optional<std::pair<double, double>> locate(const std::string& control) const;
+    // A spot on that control: at fractions `fx`, `fy` of its rectangle, or at `fx`, `fy` in
+    // the units its mouse events give (a container's user scale, else twips).
+    std::optional<std::pair<double, double>> locateAt(const std::string& control, double fx, double fy,
+                                                      bool units) const;
 
     double viewScale() const { return scale_; }
     double dpr() const { return dpr_; }
@@ -73,6 +77,8 @@ private:
     void unbind(rt::Window& w);
     void fitWindows();
     int cursorAt(double x, double y) const;
+    const rt::Control* seenControl(const std::string& name) const;
+    std::pair<double, double> canvasPoint(double xTwips, double yTwips) const;
 
     rt::Application& app_;
     double cssW_ = 1, cssH_ = 1, dpr_ = 1, scale_ = 1;

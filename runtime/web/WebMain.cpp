@@ -80,6 +80,27 @@ EMSCRIPTEN_KEEPALIVE int vorlinde_locate(const char* name, double* xy) {
     return 1;
 }
 
+// A spot on that control: at fractions `fx`, `fy` of its rectangle, or (units 1) at `fx`, `fy`
+// in the units of its mouse events; written to `xy` as vorlinde_locate does.
+EMSCRIPTEN_KEEPALIVE int vorlinde_locate_at(const char* name, double fx, double fy, int units, double* xy) {
+    if (!program() || !name || !xy) return 0;
+    const auto p = program()->frame().locateAt(name, fx, fy, units != 0);
+    if (!p) return 0;
+    xy[0] = p->first;
+    xy[1] = p->second;
+    return 1;
+}
+
+// A number of the model ("Egene", "Oscillo.PointY1") written to `out`: 1, or 0 when there is
+// none by that name. What tests and measurements watch while they work the instruments.
+EMSCRIPTEN_KEEPALIVE int vorlinde_value(const char* name, double* out) {
+    if (!program() || !name || !out) return 0;
+    const auto v = program()->value(name);
+    if (!v) return 0;
+    *out = *v;
+    return 1;
+}
+
 // The cursor the model wants now (after ticks too).
 EMSCRIPTEN_KEEPALIVE int vorlinde_cursor() {
     return program() ? program()->frame().cursor() : 0;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
+#include "runtime/Window.h"
 #include "shell/frmMain.h"
 
 namespace rtweb {
@@ -12,6 +14,24 @@ constexpr double kTwipsPerPx = 15.0;
 
 int px(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPx));
+}
+
+// "Name" or "Name(i)" read from `vars`, when numeric.
+std::optional<double> readNumber(const rt::Variables& vars, const std::string& name) {
+    const size_t open = name.find('(');
+    const bool indexed = open != std::string::npos;
+    long index = 0;
+    if (indexed) {
+        const char* digits = name.c_str() + open + 1;
+        char* end = nullptr;
+        index = std::strtol(digits, &end, 10);
+        const bool closed = end != digits && *end == ')' && end[1] == '\0';
+        if (!closed || index < -32768 || index > 32767) return std::nullopt;
+    }
+    rt::Value v;
+    if (!vars.read(name.substr(0, open), static_cast<int>(index), indexed, v) || !v.isNumeric())
+        return std::nullopt;
+    return v.numeric();
 }
 
 }  // namespace
@@ -47,6 +67,13 @@ int WebProgram::statusPanelWidthPx(int n) const {
     if (!frame || n < 1 || static_cast<size_t>(n) > frame->sbStatusBar.panels().size()) return 0;
     const rt::StatusBar::Panel& p = frame->sbStatusBar.panels()[static_cast<size_t>(n - 1)];
     return px(n == 1 ? p.minWidth : p.width);
+}
+
+std::optional<double> WebProgram::value(const std::string& name) const {
+    const size_t dot = name.find('.');
+    if (dot == std::string::npos) return readNumber(program_->sharedVariables(), name);
+    const rt::Window* w = program_->app().existing(name.substr(0, dot));
+    return w ? readNumber(w->vars(), name.substr(dot + 1)) : std::nullopt;
 }
 
 std::optional<std::chrono::milliseconds> WebProgram::advanceTo(double nowMs) {

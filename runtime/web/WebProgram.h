@@ -37,6 +37,11 @@ public:
     std::optional<std::chrono::milliseconds> advanceTo(double nowMs);
     static constexpr std::chrono::milliseconds longestStep{250};
 
+    // A number of the model by name, for tests and measurements that watch it: a shared
+    // variable ("Egene", "Couleur(6)") or a window's form-level one ("Oscillo.PointY1"); none
+    // when there is no such number (unknown, out of range, not numeric, window not made yet).
+    std::optional<double> value(const std::string& name) const;
+
     Program& program() { return *program_; }
     WebFrame& frame() { return *frame_; }
 

@@ -59,4 +59,20 @@ TEST(WebInput, DoubleClicksAreTheSecondNearQuickPressOfOneButton) {
     EXPECT_FALSE(d.press(2, 109, 96, 1000));
 }
 
+// What tests and measurements read from the page: numbers only, and a name that reads nothing
+// (malformed, out of range, a window not made yet) gives none without making anything.
+TEST(WebValues, NumbersByNameAndNothingForAnyOtherName) {
+    rtweb::WebProgram web{1920, 1080, ','};
+    EXPECT_EQ(web.value("Egene"), 0.0);
+    EXPECT_EQ(web.value("Chargedecharge.CranGros"), 1.0);
+    for (const char* name : {"Oscillo.PowerOn", "Couleur(6)", "Branche1", "Egene(1)", "Chargedecharge.CranR",
+                             "Chargedecharge.CranR()", "Chargedecharge.CranR(1", "Chargedecharge.CranR(1)x",
+                             "Chargedecharge.CranR(99999999999)", "", "(", ".", "Nowhere.Egene"})
+        EXPECT_FALSE(web.value(name).has_value()) << name;
+    EXPECT_EQ(web.program().app().existing("Oscillo"), nullptr);
+    web.program().app().window<Oscillo>("Oscillo");
+    EXPECT_EQ(web.value("Oscillo.PowerOn"), 0.0);
+    EXPECT_EQ(web.value("Oscillo.ValBalay(1)"), 200.0);
+}
+
 }  // namespace

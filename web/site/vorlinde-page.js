@@ -73,18 +73,30 @@
             return failed("le programme s'est arrêté au démarrage");
         layoutStatusBar();
         window.VorlindeFrame(module, canvas, changed);
+        // Calls `call(text, out)` with `name` as a C string and `bytes` of room for the answer.
+        function asking(name, bytes, call) {
+            const size = module.lengthBytesUTF8(name) + 1;
+            const text = module._malloc(size), out = module._malloc(bytes);
+            try {
+                module.stringToUTF8(name, text, size);
+                return call(text, out);
+            } finally {
+                module._free(text);
+                module._free(out);
+            }
+        }
+        const point = (found, xy) => (found ? { x: module.getValue(xy, "double"), y: module.getValue(xy + 8, "double") }
+                                            : null);
         // Where a control of the shown instrument is, in CSS pixels of the canvas ("powerctl",
         // "RCtl(2)"): what tests and measurements aim at, as the desktop's vorlinde-locate.
-        window.vorlindeLocate = function (name) {
-            const size = module.lengthBytesUTF8(name) + 1;
-            const text = module._malloc(size), xy = module._malloc(16);
-            module.stringToUTF8(name, text, size);
-            const found = module._vorlinde_locate(text, xy);
-            const at = found ? { x: module.getValue(xy, "double"), y: module.getValue(xy + 8, "double") } : null;
-            module._free(text);
-            module._free(xy);
-            return at;
-        };
+        window.vorlindeLocate = (name) => asking(String(name), 16,
+            (text, xy) => point(module._vorlinde_locate(text, xy), xy));
+        // A spot on it: at fractions of its rectangle, or in the units of its mouse events.
+        window.vorlindeLocateAt = (name, fx, fy, units) => asking(String(name), 16,
+            (text, xy) => point(module._vorlinde_locate_at(text, Number(fx), Number(fy), units ? 1 : 0, xy), xy));
+        // A number of the model ("Egene", "Oscillo.PointY1"), null when it has none by that name.
+        window.vorlindeValue = (name) => asking(String(name), 8,
+            (text, out) => (module._vorlinde_value(text, out) ? module.getValue(out, "double") : null));
         canvas.focus({ preventScroll: true });
         document.addEventListener("visibilitychange", wake);
         changed();
