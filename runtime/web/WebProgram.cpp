@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "shell/frmMain.h"
+#include "view/FontTextMeasurer.h"
 
 namespace rtweb {
 namespace {
@@ -17,7 +18,7 @@ int px(double twips) {
 }  // namespace
 
 WebProgram::WebProgram(int widthPx, int heightPx, char decimalSeparator)
-    : text_(std::make_unique<rt::ApproxTextMeasurer>()), program_(std::make_unique<Program>(clock_, *text_)) {
+    : text_(std::make_unique<view::FontTextMeasurer>()), program_(std::make_unique<Program>(clock_, *text_)) {
     rt::Application& app = program_->app();
     app.setScreenSize(std::max(1, widthPx), std::max(1, heightPx));
     app.setDecimalSeparator(decimalSeparator);

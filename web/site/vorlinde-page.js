@@ -6,7 +6,9 @@
 
 (function () {
     let module = null;
+    let frame = null;  // the canvas's side (vorlinde-frame.js)
     let timer = 0;
+    let paintAsked = false;
 
     function show(id) {
         for (const other of ["frame", "no-wasm", "failed"]) document.getElementById(other).hidden = other !== id;
@@ -29,6 +31,17 @@
         setTimeout(updateClock, 1000 - now.getMilliseconds() + 5);
     }
 
+    // What the model asks to be repainted is painted at the next animation frame: at most once
+    // a frame, however many ticks or moves came before it, and not at all in a hidden page.
+    function paintSoon() {
+        if (paintAsked || !module._vorlinde_wants_paint()) return;
+        paintAsked = true;
+        requestAnimationFrame(() => {
+            paintAsked = false;
+            module._vorlinde_paint();
+        });
+    }
+
     // The model's timers: every tick due by the browser's time runs, then the page sleeps
     // until the next one. A hidden page does not run them; on its return the model's time
     // resumes where it stopped (the module cuts the long step) instead of replaying it.
@@ -38,6 +51,8 @@
         const next = module._vorlinde_advance(performance.now());
         const title = module.UTF8ToString(module._vorlinde_caption());
         if (title && document.title !== title) document.title = title;
+        paintSoon();
+        if (frame) frame.showCursor();  // a tick may move what lies under the pointer
         if (next >= 0) timer = setTimeout(pump, Math.max(1, next));
     }
     function wake() {
@@ -72,7 +87,7 @@
         if (!module._vorlinde_start(Math.max(1, window.innerWidth), Math.max(1, window.innerHeight)))
             return failed("le programme s'est arrêté au démarrage");
         layoutStatusBar();
-        window.VorlindeFrame(module, canvas, changed);
+        frame = window.VorlindeFrame(module, canvas, changed);
         // Where a control of the shown instrument is, in CSS pixels of the canvas ("powerctl",
         // "RCtl(2)"): what tests and measurements aim at, as the desktop's vorlinde-locate.
         window.vorlindeLocate = function (name) {
