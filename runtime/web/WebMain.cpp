@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "gfx/FontFile.h"
 #include "runtime/web/WebLocale.h"
 #include "runtime/web/WebProgram.h"
 #include "runtime/web/WebScreen.h"
@@ -31,6 +32,14 @@ bool stopped = false;
 }  // namespace
 
 extern "C" {
+
+// The program's typeface (regular, or bold) as the module carries it: the page gives these bytes
+// to the browser, so that text is drawn in the very font it is measured with. Writes the size.
+EMSCRIPTEN_KEEPALIVE const unsigned char* vorlinde_font(int bold, int* size) {
+    const gfx::FontFile& face = gfx::FontFile::sans(bold != 0);
+    if (size) *size = static_cast<int>(face.size());
+    return face.data();
+}
 
 // Starts the program once; 1 when it runs, 0 when it could not start.
 EMSCRIPTEN_KEEPALIVE int vorlinde_start(int widthPx, int heightPx) {

@@ -107,6 +107,22 @@
         requestAnimationFrame(() => setTimeout(() => performance.mark("vorlinde-first-frame"), 0));
     }
 
+    // The program's typeface, regular and bold, from the module that measures text with it: ready
+    // before anything is drawn with it, and the status bar's too.
+    function loadFonts(instance) {
+        if (typeof FontFace !== "function" || !document.fonts) return Promise.resolve();
+        const size = instance._malloc(4);
+        const faces = [0, 1].map((bold) => {
+            const data = instance._vorlinde_font(bold, size);
+            const bytes = instance.HEAPU8.slice(data, data + instance.getValue(size, "i32"));
+            const face = new FontFace("Vorlinde Sans", bytes.buffer, { weight: bold ? "bold" : "normal" });
+            document.fonts.add(face);
+            return face.load();
+        });
+        instance._free(size);
+        return Promise.all(faces);
+    }
+
     window.vorlindeFailed = function () {
         failed("le module n'a pas pu être chargé");
     };
@@ -119,11 +135,10 @@
         if (typeof createVorlinde !== "function") return failed("le module est absent");
         show("frame");
         updateClock();
-        // The program's font, regular and bold, is ready before anything is drawn with it.
-        const fonts = document.fonts ? Promise.all(['12px "Vorlinde Sans"', 'bold 12px "Vorlinde Sans"']
-            .map((f) => document.fonts.load(f))) : Promise.resolve();
-        Promise.all([fonts, createVorlinde({ printErr: (text) => console.error(text) })])
-            .then(([, instance]) => started(instance), failed);
+        // A face the browser refuses leaves the text in its own sans-serif font, nothing worse.
+        createVorlinde({ printErr: (text) => console.error(text) })
+            .then((instance) => loadFonts(instance).catch((e) => console.warn("police :", e)).then(() => instance))
+            .then(started, failed);
         // Offline and installable once visited, where the page is served (not from a file).
         if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol))
             navigator.serviceWorker.register("sw.js").catch((e) => console.warn("service worker:", e));
