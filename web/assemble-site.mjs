@@ -1,21 +1,21 @@
 // Writes the browser edition's static site and its single self-contained file:
-//   node assemble-site.mjs SRC MODULE.js MODULE.wasm SINGLE.js ICONS FONTS SITE SINGLE.html
+//   node assemble-site.mjs SRC MODULE.js MODULE.wasm SINGLE.js ICONS FONT_LICENSE SITE SINGLE.html
 // SRC holds the page (index.html, vorlinde-page.js, manifest.webmanifest, sw.js.in); MODULE.*
 // is the module built beside its .wasm, SINGLE.js the one with the .wasm inlined; ICONS is the
-// icon theme folder the desktop's icon tool wrote; FONTS holds the program's font files.
+// icon theme folder the desktop's icon tool wrote; FONT_LICENSE is the copyright and licence of
+// the program's font, which the module carries (the page takes the faces from it).
 import { createHash } from "node:crypto";
 import { copyFileSync, mkdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 
-const [src, moduleJs, moduleWasm, singleJs, icons, fonts, site, single] = process.argv.slice(2);
+const [src, moduleJs, moduleWasm, singleJs, icons, fontLicense, site, single] = process.argv.slice(2);
 if (!single) {
-    console.error("usage: node assemble-site.mjs SRC MODULE.js MODULE.wasm SINGLE.js ICONS FONTS SITE SINGLE.html");
+    console.error("usage: node assemble-site.mjs SRC MODULE.js MODULE.wasm SINGLE.js ICONS FONT_LICENSE SITE SINGLE.html");
     process.exit(2);
 }
 
 const APP_ID = "org.vorlinde.Vorlinde";
 const ICON_SIZES = [32, 48, 64, 128, 192, 256, 512];
-const FONT_FILES = ["LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"];
 
 // Every file of the site: its name in the site, and where it comes from.
 const files = new Map([
@@ -26,7 +26,7 @@ const files = new Map([
     ["vorlinde.js", moduleJs],
     ["vorlinde.wasm", moduleWasm],
 ]);
-for (const f of FONT_FILES) files.set(f, join(fonts, f));
+files.set("LiberationSans-copyright.txt", fontLicense);
 for (const n of ICON_SIZES) files.set(`icons/${n}.png`, join(icons, `${n}x${n}`, "apps", `${APP_ID}.png`));
 files.set("icons/vorlinde.svg", join(icons, "scalable", "apps", `${APP_ID}.svg`));
 
@@ -44,7 +44,7 @@ const list = JSON.stringify(["./", ...files.keys()], null, 4);
 const worker = readFileSync(join(src, "sw.js.in"), "utf8").replace("@VERSION@", version).replace("@FILES@", () => list);
 writeFileSync(join(site, "sw.js"), worker);
 
-// The single file: the page with its script, the module (with its .wasm), the fonts and the
+// The single file: the page with its script, the module (with its .wasm and the font) and the
 // icon inlined; no manifest and no service worker, which a file:// page cannot have.
 const dataUrl = (file, type) => `data:${type};base64,${readFileSync(file).toString("base64")}`;
 const inlineScript = (file) => `<script>${readFileSync(file, "utf8").replace(/<\/script/gi, "<\\/script")}</script>`;
@@ -57,7 +57,6 @@ const replace = (pattern, by) => {
 replace(/<link rel="manifest"[^>]*>\n/, () => "");
 replace(/<link rel="apple-touch-icon"[^>]*>\n/, () => "");
 replace(/href="icons\/32\.png"/, () => `href="${dataUrl(files.get("icons/32.png"), "image/png")}"`);
-for (const f of FONT_FILES) replace(`url("${f}")`, () => `url("${dataUrl(join(fonts, f), "font/ttf")}")`);
 for (const page of ["vorlinde-page.js", "vorlinde-frame.js"])
     replace(`<script src="${page}"></script>`, () => inlineScript(join(src, page)));
 replace(/<script src="vorlinde\.js"[^>]*><\/script>/, () => inlineScript(singleJs));

@@ -15,10 +15,6 @@ enum PathCode { kMove, kLine, kCubic, kArc, kArcMove, kEllipse, kRoundedRect, kR
 // Canvas modes.
 constexpr int kFill = 1, kStroke = 2, kClip = 4, kEvenOdd = 8;
 
-void putRect(std::vector<double>& out, const gfx::Rect& r) {
-    out.insert(out.end(), {r.x, r.y, r.w, r.h});
-}
-
 void putStops(std::vector<double>& out, const gfx::Gradient& g) {
     out.push_back(static_cast<double>(g.stops.size()));
     for (const gfx::GradientStop& s : g.stops)
@@ -69,10 +65,36 @@ void WebCanvas::setAntialiasing(bool on) {
     vorlinde_canvas_smoothing(handle_, on ? 1 : 0);
 }
 
-void WebCanvas::sendPath(const gfx::Path& path, int mode) {
+gfx::Point WebCanvas::snapped(gfx::Point p, Snap snap) const {
+    const gfx::Transform& t = state_.transform;
+    if (snap == Snap::None || t.m12 != 0 || t.m21 != 0 || t.m11 == 0 || t.m22 == 0) return p;
+    const auto place = [&](double v, double scale, double shift) {
+        const double device = (scale * v + shift) * ratio_;
+        const double on = snap == Snap::Whole ? std::round(device) : std::floor(device) + 0.5;
+        return (on / ratio_ - shift) / scale;
+    };
+    return {place(p.x, t.m11, t.dx), place(p.y, t.m22, t.dy)};
+}
+
+WebCanvas::Snap WebCanvas::strokeSnap() const {
+    const gfx::Pen& p = state_.pen;
+    if (p.width <= 0) return Snap::Centre;  // one device pixel
+    const gfx::Transform& t = state_.transform;
+    const double device = p.width * ratio_ * std::sqrt(std::fabs(t.m11 * t.m22 - t.m12 * t.m21));
+    const long whole = std::max(1L, std::lround(device));
+    return whole % 2 == 1 ? Snap::Centre : Snap::Whole;
+}
+
+void WebCanvas::sendPath(const gfx::Path& path, int mode, Snap snap) {
     if (path.fillRule() == gfx::FillRule::OddEven) mode |= kEvenOdd;
     buffer_.clear();
-    for (const gfx::Path::Element& e : path.elements()) {
+    const auto putRect = [&](const gfx::Rect& r) {
+        const gfx::Point a = snapped(r.topLeft(), snap), b = snapped(r.bottomRight(), snap);
+        buffer_.insert(buffer_.end(), {a.x, a.y, b.x - a.x, b.y - a.y});
+    };
+    for (const gfx::Path::Element& src : path.elements()) {
+        gfx::Path::Element e = src;
+        for (gfx::Point& q : e.p) q = snapped(q, snap);
         switch (e.op) {
             case gfx::Path::Op::Move:
                 buffer_.insert(buffer_.end(), {double(kMove), e.p[0].x, e.p[0].y});
@@ -86,26 +108,26 @@ void WebCanvas::sendPath(const gfx::Path& path, int mode) {
                 break;
             case gfx::Path::Op::Arc:
                 buffer_.push_back(kArc);
-                putRect(buffer_, e.rect);
+                putRect(e.rect);
                 buffer_.insert(buffer_.end(), {e.a, e.b});
                 break;
             case gfx::Path::Op::ArcMove:
                 buffer_.push_back(kArcMove);
-                putRect(buffer_, e.rect);
+                putRect(e.rect);
                 buffer_.push_back(e.a);
                 break;
             case gfx::Path::Op::Ellipse:
                 buffer_.push_back(kEllipse);
-                putRect(buffer_, e.rect);
+                putRect(e.rect);
                 break;
             case gfx::Path::Op::RoundedRect:
                 buffer_.push_back(kRoundedRect);
-                putRect(buffer_, e.rect);
+                putRect(e.rect);
                 buffer_.insert(buffer_.end(), {e.a, e.b});
                 break;
             case gfx::Path::Op::Rect:
                 buffer_.push_back(kRect);
-                putRect(buffer_, e.rect);
+                putRect(e.rect);
                 break;
             case gfx::Path::Op::Close:
                 buffer_.push_back(kClose);
@@ -156,10 +178,16 @@ void WebCanvas::clipPath(const gfx::Path& path) {
 }
 
 void WebCanvas::drawPath(const gfx::Path& path) {
-    int mode = 0;
-    if (applyBrush(state_.brush, false)) mode |= kFill;
-    if (applyPen()) mode |= kStroke;
-    if (mode != 0 && !path.isEmpty()) sendPath(path, mode);
+    if (path.isEmpty()) return;
+    const bool fill = applyBrush(state_.brush, false);
+    const bool stroke = applyPen();
+    if (!state_.antialiasing) {  // edges on whole pixels, lines on pixel centres
+        if (fill) sendPath(path, kFill, Snap::Whole);
+        if (stroke) sendPath(path, kStroke, strokeSnap());
+        return;
+    }
+    const int mode = (fill ? kFill : 0) | (stroke ? kStroke : 0);
+    if (mode != 0) sendPath(path, mode);
 }
 
 void WebCanvas::drawTextRun(gfx::Point baseline, std::string_view utf8) {

@@ -48,8 +48,16 @@ private:
         gfx::Transform transform;
         bool antialiasing = true;
     };
+    // How a path's points are placed when antialiasing is off (the canvas always antialiases
+    // shapes): as given, on whole device pixels (fills and strokes an even number of device
+    // pixels wide), or on device pixel centres (strokes an odd number wide), so that an edge or
+    // a line covers whole pixels, crisp, as a painter without antialiasing draws it.
+    enum class Snap { None, Whole, Centre };
     // Sends the path and fills, strokes or clips with it (`mode` as canvas-library.js reads it).
-    void sendPath(const gfx::Path& path, int mode);
+    void sendPath(const gfx::Path& path, int mode, Snap snap = Snap::None);
+    gfx::Point snapped(gfx::Point p, Snap snap) const;
+    // The snapping of the present pen's strokes when antialiasing is off.
+    Snap strokeSnap() const;
     // Makes the canvas's fill or stroke style the brush's (false: nothing to paint with it).
     bool applyBrush(const gfx::Brush& b, bool stroke);
     bool applyPen();

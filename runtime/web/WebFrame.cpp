@@ -24,6 +24,7 @@ bool isFrame(const rt::Window& w) {
 }  // namespace
 
 WebFrame::WebFrame(rt::Application& app) : app_(app), design_(instrumentsDesignArea(app.text())) {
+    dirty_.addWhole();
     app_.mdiClientArea = [this, start = app_.mdiClientArea] {
         if (!sized_ && start) return start();
         return rt::RectF{0, 0, cssW_ * kTwips / scale_, cssH_ * kTwips / scale_};
@@ -40,15 +41,14 @@ WebFrame::~WebFrame() {
 
 void WebFrame::bind(rt::Window& w) {
     w.onInvalidate = [this, &w](const rt::RectF* part) {
-        if (&w != shown() || pending_.whole) return;
-        if (!part) {
-            pending_ = {true, std::nullopt};
-            return;
-        }
-        pending_.part = pending_.part ? pending_.part->united(*part) : *part;
+        if (&w != shown() || dirty_.whole()) return;
+        if (part)
+            dirty_.add(*part);
+        else
+            repaintAll();
     };
     // Shown, hidden, resized or renamed: the canvas shows another picture.
-    w.onWindowChanged = [this] { pending_ = {true, std::nullopt}; };
+    w.onWindowChanged = [this] { repaintAll(); };
     if (!isFrame(w)) fitWindows();
 }
 
@@ -65,7 +65,7 @@ void WebFrame::resize(double cssW, double cssH, double dpr) {
     sized_ = true;
     scale_ = view::fittedViewScale(cssW_, cssH_, design_.w / kTwips, design_.h / kTwips, dpr_);
     fitWindows();
-    pending_ = {true, std::nullopt};
+    repaintAll();  // the canvas was cleared when its pixels were resized
 }
 
 // The model's frame is the page (the canvas above the status bar); its maximised instruments
@@ -160,16 +160,23 @@ std::optional<std::pair<double, double>> WebFrame::locateAt(const std::string& c
     return canvasPoint(x, y);
 }
 
-int WebFrame::cursorAt(double x, double y) const {
+rt::PictureRef WebFrame::cursorAt(double x, double y) const {
     const rt::Window* w = shown();
-    if (!w) return 0;
-    const rt::PictureRef ref = app_.mouse().cursorAt(*w, x, y);
-    return ref.isNone() ? 0 : ref.index;
+    return w ? app_.mouse().cursorAt(*w, x, y) : rt::PictureRef{};
+}
+
+rt::RectF WebFrame::canvasArea(const rt::RectF& twips) const {
+    const double k = scale_ / kTwips;
+    const double x0 = std::floor((originX() + twips.x * k - 2) * dpr_) / dpr_;
+    const double y0 = std::floor((originY() + twips.y * k - 2) * dpr_) / dpr_;
+    const double x1 = std::ceil((originX() + (twips.x + twips.w) * k + 2) * dpr_) / dpr_;
+    const double y1 = std::ceil((originY() + (twips.y + twips.h) * k + 2) * dpr_) / dpr_;
+    return rt::RectF{x0, y0, x1 - x0, y1 - y0}.intersected(rt::RectF{0, 0, cssW_, cssH_});
 }
 
 int WebFrame::pointer(Pointer kind, double x, double y, int button, int buttons, int shift, double timeMs) {
     rt::Window* w = shown();
-    if (!w || !std::isfinite(x) || !std::isfinite(y)) return 0;
+    if (!w || !std::isfinite(x) || !std::isfinite(y)) return cursor();
     lastX_ = (x - originX()) * kTwips / scale_;
     lastY_ = (y - originY()) * kTwips / scale_;
     held_ = buttons & 7;
@@ -188,7 +195,8 @@ int WebFrame::pointer(Pointer kind, double x, double y, int button, int buttons,
             mouse.pointerMove(*w, lastX_, lastY_, held_, shift & 7);
             break;
     }
-    return cursor_ = cursorAt(lastX_, lastY_);
+    cursor_ = cursorAt(lastX_, lastY_);
+    return cursor();
 }
 
 void WebFrame::releaseAll() {
@@ -204,11 +212,8 @@ int WebFrame::afterTicks() {
     rt::MouseRouter& mouse = app_.mouse();
     const rt::Control* held = mouse.captured();
     if (held && held->window() == w && held_) mouse.pointerMove(*w, lastX_, lastY_, held_, 0);
-    return cursor_ = cursorAt(lastX_, lastY_);
-}
-
-WebFrame::Pending WebFrame::take() {
-    return std::exchange(pending_, Pending{});
+    cursor_ = cursorAt(lastX_, lastY_);
+    return cursor();
 }
 
 }  // namespace rtweb

@@ -9,7 +9,9 @@
 #include <string>
 
 #include "runtime/Control.h"
+#include "runtime/PictureList.h"
 #include "runtime/web/DoubleClick.h"
+#include "view/RepaintArea.h"
 
 namespace rt {
 class Application;
@@ -39,8 +41,9 @@ public:
     // After timer ticks: a press still held sees the pointer where it rests (a knob at its end
     // stop shows it at once), as the desktop does after each tick.
     int afterTicks();
-    // The cursor last asked for (as pointer() and afterTicks() return it).
-    int cursor() const { return cursor_; }
+    // The cursor last asked for (as pointer() and afterTicks() return it), and its picture.
+    int cursor() const { return cursor_.isNone() ? 0 : cursor_.index; }
+    rt::PictureRef cursorPicture() const { return cursor_; }
 
     // The instrument window shown (none before start-up ends).
     rt::Window* shown() const;
@@ -57,26 +60,29 @@ public:
                                                       bool units) const;
 
     double viewScale() const { return scale_; }
+    // The canvas's size in CSS pixels.
+    double canvasWidth() const { return cssW_; }
+    double canvasHeight() const { return cssH_; }
     double dpr() const { return dpr_; }
     // The design area's top-left corner on the canvas, CSS pixels, on whole device pixels.
     double originX() const;
     double originY() const;
 
-    // The pending repaint in twips of the shown window; `whole` when everything is to be
-    // painted. take() hands it over and starts a new one.
-    struct Pending {
-        bool whole = false;
-        std::optional<rt::RectF> part;
-        bool empty() const { return !whole && !part; }
-    };
-    bool wantsPaint() const { return !pending_.empty(); }
-    Pending take();
+    // What of the shown window waits to be repainted, in its twips; painted() once it is.
+    bool wantsPaint() const { return !dirty_.empty(); }
+    const view::RepaintArea& dirty() const { return dirty_; }
+    void painted() { dirty_.clear(); }
+    // The canvas's area, CSS pixels, that covers a part of the shown window: two pixels around
+    // it (antialiased edges, pictures and dots placed on the nearest device pixel), out to whole
+    // device pixels, cut to the canvas.
+    rt::RectF canvasArea(const rt::RectF& twips) const;
 
 private:
     void bind(rt::Window& w);
     void unbind(rt::Window& w);
     void fitWindows();
-    int cursorAt(double x, double y) const;
+    rt::PictureRef cursorAt(double x, double y) const;
+    void repaintAll() { dirty_.addWhole(); }
     const rt::Control* seenControl(const std::string& name) const;
     std::pair<double, double> canvasPoint(double xTwips, double yTwips) const;
 
@@ -87,8 +93,8 @@ private:
     DoubleClick doubleClick_;
     double lastX_ = 0, lastY_ = 0;
     int held_ = 0;
-    int cursor_ = 0;
-    Pending pending_{true, std::nullopt};
+    rt::PictureRef cursor_;
+    view::RepaintArea dirty_;
 };
 
 }  // namespace rtweb

@@ -8,14 +8,22 @@
 #include <memory>
 #include <string>
 
+#include "gfx/FontFile.h"
 #include "runtime/web/WebLocale.h"
 #include "runtime/web/WebProgram.h"
+#include "runtime/web/WebScreen.h"
 
 namespace {
 
 std::unique_ptr<rtweb::WebProgram>& program() {
     static std::unique_ptr<rtweb::WebProgram> p;
     return p;
+}
+
+// The page's canvas (handle 1 of canvas-library.js).
+std::unique_ptr<rtweb::WebScreen>& screen() {
+    static std::unique_ptr<rtweb::WebScreen> s;
+    return s;
 }
 
 // Set when a tick failed: the model's state is no longer trusted, its time stands still.
@@ -25,11 +33,20 @@ bool stopped = false;
 
 extern "C" {
 
+// The program's typeface (regular, or bold) as the module carries it: the page gives these bytes
+// to the browser, so that text is drawn in the very font it is measured with. Writes the size.
+EMSCRIPTEN_KEEPALIVE const unsigned char* vorlinde_font(int bold, int* size) {
+    const gfx::FontFile& face = gfx::FontFile::sans(bold != 0);
+    if (size) *size = static_cast<int>(face.size());
+    return face.data();
+}
+
 // Starts the program once; 1 when it runs, 0 when it could not start.
 EMSCRIPTEN_KEEPALIVE int vorlinde_start(int widthPx, int heightPx) {
     if (program()) return 1;
     try {
         program() = std::make_unique<rtweb::WebProgram>(widthPx, heightPx, rtweb::userDecimalSeparator());
+        screen() = std::make_unique<rtweb::WebScreen>(1);
         return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Vorlinde did not start: %s\n", e.what());
@@ -104,6 +121,45 @@ EMSCRIPTEN_KEEPALIVE int vorlinde_value(const char* name, double* out) {
 // The cursor the model wants now (after ticks too).
 EMSCRIPTEN_KEEPALIVE int vorlinde_cursor() {
     return program() ? program()->frame().cursor() : 0;
+}
+
+// Whether part of the canvas waits to be repainted (the page then asks for an animation frame).
+EMSCRIPTEN_KEEPALIVE int vorlinde_wants_paint() {
+    return program() && program()->frame().wantsPaint() ? 1 : 0;
+}
+
+// Repaints what waits to be repainted: called once per animation frame, and at once after the
+// canvas was resized (which cleared it).
+EMSCRIPTEN_KEEPALIVE void vorlinde_paint() {
+    if (!program() || !screen()) return;
+    try {
+        screen()->paint(program()->frame());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Vorlinde could not paint: %s\n", e.what());
+        program()->frame().painted();  // not again and again at every frame
+    }
+}
+
+// The view scale the instruments are drawn at (a cursor is drawn at it too).
+EMSCRIPTEN_KEEPALIVE double vorlinde_view_scale() {
+    return program() ? program()->frame().viewScale() : 1.0;
+}
+
+// The pixels of the cursor the model wants now, for a CSS cursor: returns straight RGBA bytes
+// (valid until the next call) and writes width, height, hot spot x and y (CSS pixels of the
+// image) and the image's pixels per CSS pixel to `info`; null for the default arrow.
+EMSCRIPTEN_KEEPALIVE const unsigned char* vorlinde_cursor_image(double* info) {
+    static rtweb::WebScreen::Cursor cursor;
+    if (!program() || !screen() || !info) return nullptr;
+    const rtweb::WebFrame& frame = program()->frame();
+    cursor = screen()->cursor(frame.cursorPicture(), frame.viewScale(), frame.dpr());
+    if (cursor.rgba.empty()) return nullptr;
+    info[0] = cursor.width;
+    info[1] = cursor.height;
+    info[2] = cursor.hotX;
+    info[3] = cursor.hotY;
+    info[4] = cursor.resolution;
+    return cursor.rgba.data();
 }
 
 EMSCRIPTEN_KEEPALIVE int vorlinde_status_height() {

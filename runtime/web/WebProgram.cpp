@@ -6,6 +6,7 @@
 
 #include "runtime/Window.h"
 #include "shell/frmMain.h"
+#include "view/FontTextMeasurer.h"
 
 namespace rtweb {
 namespace {
@@ -37,7 +38,7 @@ std::optional<double> readNumber(const rt::Variables& vars, const std::string& n
 }  // namespace
 
 WebProgram::WebProgram(int widthPx, int heightPx, char decimalSeparator)
-    : text_(std::make_unique<rt::ApproxTextMeasurer>()), program_(std::make_unique<Program>(clock_, *text_)) {
+    : text_(std::make_unique<view::FontTextMeasurer>()), program_(std::make_unique<Program>(clock_, *text_)) {
     rt::Application& app = program_->app();
     app.setScreenSize(std::max(1, widthPx), std::max(1, heightPx));
     app.setDecimalSeparator(decimalSeparator);

@@ -1,6 +1,6 @@
 // A scene drawn through the browser's gfx backend onto the page's canvas, for canvas.test.mjs
 // to read back: each part puts a known colour where the canvas must show it (fills, linear and
-// focal radial gradients, clips, transforms, raw pixels, a surface, text in the program's font).
+// focal radial gradients, clips, a line without antialiasing, transforms, raw pixels, a surface, text in the program's font).
 
 #include <emscripten.h>
 
@@ -50,6 +50,13 @@ void paintScene(gfx::Canvas& c, rtweb::WebSurfaceFactory& surfaces) {
         sc->fillRect({0, 0, 10, 10}, gfx::Color(255, 0, 255));
     }
     c.drawSurface({80, 88}, *surface);  // magenta at (85, 93)
+
+    {
+        gfx::SavedState saved(c);
+        c.setAntialiasing(false);
+        c.setPen(gfx::Pen(gfx::kBlack, 0));
+        c.drawLine({10, 3.3}, {40, 3.3});  // one whole device row, (20, 3.3) at ratio 2: row 6
+    }
 
     gfx::Font f;
     f.pixelSize = 14;

@@ -1,7 +1,8 @@
 // The frame in the page: the canvas's device pixels follow its size and the device pixel
 // ratio (window resizes, browser zoom, a move to another screen), and the model is told;
 // Pointer Events from a mouse, a finger or a pen become the model's presses, moves and
-// releases. Nothing here decides what a press does. `changed` runs after each input (the
+// releases; the cursor the model wants is shown as a CSS cursor painted by the model at the
+// view scale. Nothing here decides what a press does. `changed` runs after each input (the
 // model may have started a timer or shown another window).
 "use strict";
 
@@ -18,6 +19,7 @@ window.VorlindeFrame = function (module, canvas, changed) {
             canvas.height = h;
         }
         module._vorlinde_resize(box.width, box.height, ratio);
+        module._vorlinde_paint();  // now: resizing the canvas cleared it
         changed();
     }
     new ResizeObserver(resize).observe(canvas);
@@ -36,7 +38,44 @@ window.VorlindeFrame = function (module, canvas, changed) {
         const box = canvas.getBoundingClientRect();
         module._vorlinde_pointer(kind, e.clientX - box.left, e.clientY - box.top, button, buttons, shiftOf(e),
                                  e.timeStamp);
+        showCursor();
         changed();
+    }
+
+    // The model's cursor pictures as CSS cursors (a data URL of the pixels, the hot spot, and the
+    // pixels' resolution so that it is crisp and the size the instruments are drawn at), each made
+    // once per picture, view scale and ratio.
+    const cursors = new Map();
+    let shownCursor = "";
+    function cursorStyle(index) {
+        const key = index + "@" + module._vorlinde_view_scale() + "@" + (window.devicePixelRatio || 1);
+        if (cursors.has(key)) return cursors.get(key);
+        let style = "";
+        const info = module._malloc(40);
+        const pixels = module._vorlinde_cursor_image(info);
+        if (pixels) {
+            const at = (i) => module.getValue(info + 8 * i, "double");
+            const w = at(0), h = at(1), hotX = Math.round(at(2)), hotY = Math.round(at(3)), resolution = at(4);
+            const image = document.createElement("canvas");
+            image.width = w;
+            image.height = h;
+            const data = new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, w * h * 4).slice(), w, h);
+            image.getContext("2d").putImageData(data, 0, 0);
+            const url = 'url("' + image.toDataURL("image/png") + '")';
+            style = `image-set(${url} ${resolution}x) ${hotX} ${hotY}, auto`;
+            if (!CSS.supports("cursor", style)) style = `${url} ${hotX} ${hotY}, auto`;
+        }
+        module._free(info);
+        cursors.set(key, style);
+        return style;
+    }
+    function showCursor() {
+        const index = module._vorlinde_cursor();
+        const style = index ? cursorStyle(index) : "";
+        if (style !== shownCursor) {
+            shownCursor = style;
+            canvas.style.cursor = style;
+        }
     }
 
     canvas.addEventListener("pointerdown", (e) => {
@@ -81,5 +120,5 @@ window.VorlindeFrame = function (module, canvas, changed) {
     canvas.addEventListener("contextmenu", (e) => e.preventDefault());
 
     resize();
-    return { resize };
+    return { resize, showCursor };
 };

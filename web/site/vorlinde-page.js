@@ -6,7 +6,9 @@
 
 (function () {
     let module = null;
+    let frame = null;  // the canvas's side (vorlinde-frame.js)
     let timer = 0;
+    let paintAsked = false;
 
     function show(id) {
         for (const other of ["frame", "no-wasm", "failed"]) document.getElementById(other).hidden = other !== id;
@@ -29,6 +31,17 @@
         setTimeout(updateClock, 1000 - now.getMilliseconds() + 5);
     }
 
+    // What the model asks to be repainted is painted at the next animation frame: at most once
+    // a frame, however many ticks or moves came before it, and not at all in a hidden page.
+    function paintSoon() {
+        if (paintAsked || !module._vorlinde_wants_paint()) return;
+        paintAsked = true;
+        requestAnimationFrame(() => {
+            paintAsked = false;
+            module._vorlinde_paint();
+        });
+    }
+
     // The model's timers: every tick due by the browser's time runs, then the page sleeps
     // until the next one. A hidden page does not run them; on its return the model's time
     // resumes where it stopped (the module cuts the long step) instead of replaying it.
@@ -38,6 +51,8 @@
         const next = module._vorlinde_advance(performance.now());
         const title = module.UTF8ToString(module._vorlinde_caption());
         if (title && document.title !== title) document.title = title;
+        paintSoon();
+        if (frame) frame.showCursor();  // a tick may move what lies under the pointer
         if (next >= 0) timer = setTimeout(pump, Math.max(1, next));
     }
     function wake() {
@@ -72,7 +87,7 @@
         if (!module._vorlinde_start(Math.max(1, window.innerWidth), Math.max(1, window.innerHeight)))
             return failed("le programme s'est arrêté au démarrage");
         layoutStatusBar();
-        window.VorlindeFrame(module, canvas, changed);
+        frame = window.VorlindeFrame(module, canvas, changed);
         // Calls `call(text, out)` with `name` as a C string and `bytes` of room for the answer.
         function asking(name, bytes, call) {
             const size = module.lengthBytesUTF8(name) + 1;
@@ -104,6 +119,22 @@
         requestAnimationFrame(() => setTimeout(() => performance.mark("vorlinde-first-frame"), 0));
     }
 
+    // The program's typeface, regular and bold, from the module that measures text with it: ready
+    // before anything is drawn with it, and the status bar's too.
+    function loadFonts(instance) {
+        if (typeof FontFace !== "function" || !document.fonts) return Promise.resolve();
+        const size = instance._malloc(4);
+        const faces = [0, 1].map((bold) => {
+            const data = instance._vorlinde_font(bold, size);
+            const bytes = instance.HEAPU8.slice(data, data + instance.getValue(size, "i32"));
+            const face = new FontFace("Vorlinde Sans", bytes.buffer, { weight: bold ? "bold" : "normal" });
+            document.fonts.add(face);
+            return face.load();
+        });
+        instance._free(size);
+        return Promise.all(faces);
+    }
+
     window.vorlindeFailed = function () {
         failed("le module n'a pas pu être chargé");
     };
@@ -116,11 +147,10 @@
         if (typeof createVorlinde !== "function") return failed("le module est absent");
         show("frame");
         updateClock();
-        // The program's font, regular and bold, is ready before anything is drawn with it.
-        const fonts = document.fonts ? Promise.all(['12px "Vorlinde Sans"', 'bold 12px "Vorlinde Sans"']
-            .map((f) => document.fonts.load(f))) : Promise.resolve();
-        Promise.all([fonts, createVorlinde({ printErr: (text) => console.error(text) })])
-            .then(([, instance]) => started(instance), failed);
+        // A face the browser refuses leaves the text in its own sans-serif font, nothing worse.
+        createVorlinde({ printErr: (text) => console.error(text) })
+            .then((instance) => loadFonts(instance).catch((e) => console.warn("police :", e)).then(() => instance))
+            .then(started, failed);
         // Offline and installable once visited, where the page is served (not from a file).
         if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol))
             navigator.serviceWorker.register("sw.js").catch((e) => console.warn("service worker:", e));

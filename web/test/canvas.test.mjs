@@ -42,6 +42,11 @@ it("fills, gradients, clips, transforms, pixels, surfaces and text land where th
     near(await at(95, 80), [255, 255, 255], 0, "beside the rotated rectangle");
     near(await at(2, 90), [255, 128, 128], 2, "half-transparent raw pixels over white");
     near(await at(85, 93), [255, 0, 255], 0, "the surface");
+    // Without antialiasing a one-pixel line covers one whole device row, nothing of its neighbours.
+    const device = (x, y) => page.evaluate((px, py) => [...document.getElementById("screen").getContext("2d")
+        .getImageData(px, py, 1, 1).data].slice(0, 3), x, y);
+    near(await device(40, 6), [0, 0, 0], 0, "the line without antialiasing");
+    near(await device(40, 7), [255, 255, 255], 0, "below the line without antialiasing");
     const ink = await page.evaluate(() => {
         const d = document.getElementById("screen").getContext("2d").getImageData(84, 74, 116, 24).data;
         let dark = 0;
