@@ -109,21 +109,36 @@ const traceLike = ([r, g, b]) => g > r + 60 && g > b + 60;
 
 // The recorded dots on a screenshot: in each sampled dot's column (device pixels), the trace is
 // drawn on the row nearest the dot's centre as the model places it, within `tolerance` rows.
-// Returns how many dots were checked.
+// Where the curve is flat (the neighbouring dots on the same device row) the trace's run in the
+// column is that dot alone, so its middle must be the dot's centre too: a picture drawn a few
+// rows off, which the thick trace would still cover, fails there. Returns the dots checked.
 export async function checkTrace(page, ratio, tolerance) {
     const shot = decodePng(Buffer.from(await page.screenshot({ type: "png" })));
     const dots = await page.evaluate(() => {
         const at = [];
-        for (let k = 1; k < 1001; k += 25) at.push({ k, ...window.vorlindeLocate(`faisceau1(${k})`) });
-        return at;  // the last dot lies on the screen's right edge
+        const y = (k) => window.vorlindeLocate(`faisceau1(${k})`)?.y;
+        for (let k = 1; k < 1001; k += 25)  // the last dot lies on the screen's right edge
+            at.push({ k, ...window.vorlindeLocate(`faisceau1(${k})`), before: y(k - 1), next: y(k + 1) });
+        return at;
     });
-    for (const { k, x, y } of dots) {
+    let flat = 0;
+    for (const { k, x, y, before, next } of dots) {
         const wx = Math.floor(x * ratio), wy = Math.floor(y * ratio);
+        const trace = (py) => py >= 0 && py < shot.height && traceLike(shot.pixel(wx, py));
         let row = null;
-        for (let py = Math.max(0, wy - 40); py < Math.min(shot.height, wy + 40); ++py)
-            if (traceLike(shot.pixel(wx, py)) && (row === null || Math.abs(py - wy) < Math.abs(row - wy))) row = py;
+        for (let py = wy - 40; py < wy + 40; ++py)
+            if (trace(py) && (row === null || Math.abs(py - wy) < Math.abs(row - wy))) row = py;
         assert.notEqual(row, null, `no trace on the screenshot at dot ${k} (column ${wx})`);
         assert.ok(Math.abs(row - wy) <= tolerance, `dot ${k} drawn at row ${row}, the model puts it at ${wy}`);
+        if (before === undefined || next === undefined || Math.abs(before - next) * ratio >= 0.5) continue;
+        let top = row, bottom = row;
+        while (trace(top - 1)) --top;
+        while (trace(bottom + 1)) ++bottom;
+        const middle = (top + bottom + 1) / 2;
+        assert.ok(Math.abs(middle - y * ratio) <= 1,
+                  `dot ${k}: the trace covers rows ${top} to ${bottom}, the model's centre is ${y * ratio}`);
+        ++flat;
     }
+    assert.ok(flat >= dots.length / 3, `only ${flat} dots on a flat stretch`);
     return dots.length;
 }
