@@ -5,7 +5,8 @@
 //     the module's WebAssembly memory, at start and after the practical's recording;
 //   - the whole browser's CPU share (chromium and all its processes, user + system time from
 //     /proc/<pid>/stat over wall time) with a running spot on the oscilloscope at 200 ms/div,
-//     beside an idle page's in the same run: CPU_RUNS alternate windows of SECONDS each.
+//     beside an idle page's in the same run (CPU_RUNS windows of SECONDS each), by kind of
+//     process, and the page's main thread in script and in all its tasks.
 //   node measure.mjs SITE [RUNS] [CPU_RUNS] [SECONDS]
 import { readdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
@@ -30,35 +31,47 @@ const median = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
 const range = (v, digits = 0) => `${Math.min(...v).toFixed(digits)} to ${Math.max(...v).toFixed(digits)}`;
 const mib = (bytes) => (bytes / 1048576).toFixed(1);
 
-// CPU seconds (user + system) of `root` and every process below it.
+// CPU seconds (user + system) of `root` and every process below it, by pid, with the kind of
+// chromium process (its --type, "browser" for the main one).
 const TICKS = 100;  // USER_HZ, the unit of /proc/<pid>/stat's times on Linux
-function treeCpuSeconds(root) {
+function treeCpu(root) {
     const procs = new Map();
     for (const name of readdirSync("/proc")) {
         if (!/^\d+$/.test(name)) continue;
         try {
             const stat = readFileSync(`/proc/${name}/stat`, "latin1");
             const f = stat.slice(stat.lastIndexOf(")") + 2).split(" ");  // fields from the state on
-            procs.set(Number(name), { ppid: Number(f[1]), cpu: (Number(f[11]) + Number(f[12])) / TICKS });
+            const type = /--type=([\w-]+)/.exec(readFileSync(`/proc/${name}/cmdline`, "latin1"))?.[1] ?? "browser";
+            procs.set(Number(name), { ppid: Number(f[1]), cpu: (Number(f[11]) + Number(f[12])) / TICKS, type });
         } catch {
             // gone meanwhile
         }
     }
-    let total = 0;
     const inTree = (pid) => {
         for (let p = pid; p > 1; p = procs.get(p)?.ppid ?? 0)
             if (p === root) return true;
         return false;
     };
-    for (const [pid, p] of procs)
-        if (inTree(pid)) total += p.cpu;
-    return total;
+    return new Map([...procs].filter(([pid]) => inTree(pid)));
 }
 
-async function cpuShare(root, ms) {
-    const c0 = treeCpuSeconds(root), t0 = performance.now();
+// The browser's CPU share over `ms` of wall time, in all and by kind of process; the time of
+// processes that end meanwhile is lost (none do while a page stays open), not counted negative.
+// The page's own main thread too: its script and all its tasks (the protocol's ScriptDuration
+// and TaskDuration).
+async function cpuShare(root, page, ms) {
+    const m0 = await page.metrics(), before = treeCpu(root), t0 = performance.now();
     await sleep(ms);
-    return (treeCpuSeconds(root) - c0) / ((performance.now() - t0) / 1000);
+    const after = treeCpu(root), wall = (performance.now() - t0) / 1000, m1 = await page.metrics();
+    const byType = { "page script": (m1.ScriptDuration - m0.ScriptDuration) / wall,
+                     "page tasks": (m1.TaskDuration - m0.TaskDuration) / wall };
+    let all = 0;
+    for (const [pid, p] of after) {
+        const used = p.cpu - (before.get(pid)?.cpu ?? 0);
+        byType[p.type] = (byType[p.type] ?? 0) + used / wall;
+        all += used / wall;
+    }
+    return { all, byType };
 }
 
 // The module's memories, kept as the page instantiates them (the page itself does not show its
@@ -127,19 +140,25 @@ const root = chromium.browser.process().pid;
 const { page, problems } = await openPage(chromium.browser, url);
 const hand = new Hand(page, false);
 const idle = [], running = [];
-for (let i = 0; i < cpuRuns; ++i) idle.push(await cpuShare(root, seconds * 1000));
+await sleep(2000);  // the pages closed above are gone
+for (let i = 0; i < cpuRuns; ++i) idle.push(await cpuShare(root, page, seconds * 1000));
 await hand.click("Oscilloaffich");
 await hand.click("Powerclick");
 await hand.dial("Tdivcontrol", async () => 1 / (await hand.value("TempsDiv")), 1 / 200);
 await page.mouse.move(5, 5);
-for (let i = 0; i < cpuRuns; ++i) running.push(await cpuShare(root, seconds * 1000));
+for (let i = 0; i < cpuRuns; ++i) running.push(await cpuShare(root, page, seconds * 1000));
 const spotStep = await hand.value("PasSpot");
 check(problems);
 await chromium.close();
 server.close();
 
-const pct = (v) => `${(median(v) * 100).toFixed(1)} % median (${(Math.min(...v) * 100).toFixed(1)} to ` +
-                   `${(Math.max(...v) * 100).toFixed(1)})`;
+const percent = (x) => (x * 100).toFixed(1);
+function pct(shares) {
+    const v = shares.map((s) => s.all);
+    const types = [...new Set(shares.flatMap((s) => Object.keys(s.byType)))].filter((t) => t !== "zygote").sort();
+    const parts = types.map((t) => `${t} ${percent(median(shares.map((s) => s.byType[t] ?? 0)))}`);
+    return `${percent(median(v))} % median (${percent(Math.min(...v))} to ${percent(Math.max(...v))}; ${parts.join(", ")})`;
+}
 console.log(`site: ${(raw / 1024).toFixed(0)} KiB, ${(gz / 1024).toFixed(0)} KiB gzipped`);
 console.log(`first frame after navigation at 1920 x 1080: ${median(firsts).toFixed(0)} ms median of ${runs} ` +
             `(${range(firsts)})`);
