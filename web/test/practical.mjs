@@ -59,9 +59,15 @@ export class Hand {
             const up = start < target;
             await this.press(await this.spot(name, up ? 0.75 : 0.25, 0.5));
             const t0 = Date.now();
-            for (let v = start; (up ? v < target : v > target) && Date.now() - t0 < 10000; v = await read())
+            let v = start;
+            // A step comes every 200 ms of the page's clock: a knob still unturned after well over
+            // that does not turn for this hand.
+            for (; (up ? v < target : v > target) && Date.now() - t0 < 10000; v = await read()) {
+                if (v === start && Date.now() - t0 > 2000) break;
                 await sleep(5);
+            }
             await this.release();
+            assert.notEqual(v, start, `${name} does not turn (${this.touch ? "finger" : "mouse"})`);
             await sleep(DOUBLE_CLICK_MS + 50);  // the next round's press is not a double-click
         }
         assert.equal(await read(), target, `${name} dialled`);
