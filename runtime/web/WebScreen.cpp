@@ -43,9 +43,8 @@ WebScreen::Cursor WebScreen::cursor(rt::PictureRef ref, double scale, double dpr
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0) || !(scale > 0) || !std::isfinite(scale * dpr))
         return out;
     const rt::PictureInfo& info = ref.list->at(ref.index);
-    const int hundredths = view::PictureCache::ratioKey(
-        std::min(dpr * scale, double(kMaxCursorPixels) / std::max({info.width, info.height, 1})));
-    const double ratio = std::max(1, hundredths) / 100.0;
+    const double ratio =
+        view::cursorPaintRatio(dpr, scale, double(kMaxCursorPixels) / std::max({info.width, info.height, 1}));
     const int w = std::max(1, static_cast<int>(std::ceil(info.width * ratio)));
     const int h = std::max(1, static_cast<int>(std::ceil(info.height * ratio)));
     WebSurface surface(w, h, ratio);
