@@ -12,6 +12,11 @@ namespace view {
 // `img` with every pixel whose colour is black (whatever its alpha) made fully transparent.
 gfx::Image seeThroughBlack(gfx::Image img);
 
+// The ratio a cursor's pixels are painted at: the view scale times the device ratio (the cursor
+// keeps its size beside the instruments, crisp), on whole hundredths, at most `largest` (the
+// largest cursor a front end can show), at least 0.01.
+double cursorPaintRatio(double dpr, double scale, double largest);
+
 // The hot spot in the device pixels of a cursor painted at `ratio`.
 int hotSpotPixels(double hotSpot, double ratio);
 

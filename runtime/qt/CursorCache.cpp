@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "runtime/qt/QtArt.h"
+#include "view/CursorPixels.h"
 #include "view/PictureCache.h"
 
 namespace rtqt {
@@ -25,9 +26,7 @@ QImage CursorCache::cursorImage(rt::PictureRef ref, qreal dpr) {
 }
 
 qreal CursorCache::paintRatio(qreal dpr, double scale) {
-    if (!(scale > 0) || !std::isfinite(scale)) scale = 1.0;
-    const int hundredths = view::PictureCache::ratioKey(std::min(dpr * scale, kMaxPixels / 32.0));
-    return std::max(1, hundredths) / 100.0;
+    return view::cursorPaintRatio(dpr, scale, kMaxPixels / 32.0);
 }
 
 const QCursor& CursorCache::cursor(rt::PictureRef ref, qreal dpr, double scale) {
@@ -45,8 +44,8 @@ const QCursor& CursorCache::cursor(rt::PictureRef ref, qreal dpr, double scale) 
     // not scale it on X11), so the hot spot goes in device pixels: it stays on the fingertip
     // drawn at any ratio.
     const rt::PictureInfo& info = ref.list->at(ref.index);
-    const int hotX = static_cast<int>(std::lround(info.hotX * ratio));
-    const int hotY = static_cast<int>(std::lround(info.hotY * ratio));
+    const int hotX = view::hotSpotPixels(info.hotX, ratio);
+    const int hotY = view::hotSpotPixels(info.hotY, ratio);
     return cursors_.emplace(key, QCursor(pm, hotX, hotY)).first->second;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -107,12 +108,33 @@ private:
 // Qt paints widgets at a device pixel ratio of at least 1 (it takes a smaller one as 1): with a
 // scale factor below 1 every widget, status bar and instruments alike, would be painted twice
 // too large and cut off at the screen's edge. The instruments fit any screen by their own view
-// scale anyway, so a factor below 1 is taken as 1.
-void keepScaleFactorAtLeastOne() {
+// scale anyway, so a factor below 1 is taken as 1: the global one, and each screen's
+// ("0.5;2" or "HDMI-1=0.5,DP-1=2").
+bool belowOne(std::string_view text) {
+    const std::optional<double> v = rt::readDouble(std::string(text));
+    return v && *v > 0 && *v < 1;
+}
+
+void keepScaleFactorsAtLeastOne() {
     const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
-    if (factor.isEmpty()) return;
-    const std::optional<double> v = rt::readDouble(factor.trimmed().toStdString());
-    if (v && *v > 0 && *v < 1) qputenv("QT_SCALE_FACTOR", "1");
+    if (!factor.isEmpty() && belowOne(factor.trimmed().toStdString())) qputenv("QT_SCALE_FACTOR", "1");
+
+    const std::string screens = qgetenv("QT_SCREEN_SCALE_FACTORS").toStdString();
+    if (screens.empty()) return;
+    std::string out;
+    size_t start = 0;
+    while (start <= screens.size()) {
+        size_t end = screens.find_first_of(";,", start);
+        if (end == std::string::npos) end = screens.size();
+        std::string item = screens.substr(start, end - start);
+        const size_t eq = item.find('=');
+        const size_t value = eq == std::string::npos ? 0 : eq + 1;
+        if (belowOne(item.substr(value))) item = item.substr(0, value) + "1";
+        out += item;
+        if (end < screens.size()) out += screens[end];
+        start = end + 1;
+    }
+    if (out != screens) qputenv("QT_SCREEN_SCALE_FACTORS", QByteArray::fromStdString(out));
 }
 
 }  // namespace
@@ -125,7 +147,7 @@ int rtqt::runProgram(int argc, char** argv, std::function<void()> afterFirstFram
     // spot, 50 or 60 a second, costs more than sending their few pixels. A value the user set
     // (even 0 or empty) is kept.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-    keepScaleFactorAtLeastOne();
+    keepScaleFactorsAtLeastOne();
     StartupMessages startup;
     QApplication qapp(argc, argv);
     startup.release();

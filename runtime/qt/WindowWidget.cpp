@@ -48,28 +48,23 @@ double WindowWidget::viewScale() const {
     return view::snappedViewScale(scale_, devicePixelRatioF());
 }
 
+view::ViewPlacement WindowWidget::placement() const {
+    return view::ViewPlacement(width(), height(), devicePixelRatioF(), viewScale(), design_);
+}
+
 QPointF WindowWidget::viewOffset() const {
-    if (design_.isEmpty()) return QPointF(0, 0);
-    const double z = viewScale();
-    const qreal dpr = devicePixelRatioF();
-    const double x = view::centredStart(width(), design_.w / kTwips * z) - design_.x / kTwips * z;
-    const double y = view::centredStart(height(), design_.h / kTwips * z) - design_.y / kTwips * z;
-    return QPointF(std::round(x * dpr) / dpr, std::round(y * dpr) / dpr);
+    const gfx::Point o = placement().origin();
+    return QPointF(o.x, o.y);
 }
 
 QPointF WindowWidget::twipsAt(QPointF widgetPx) const {
-    return (widgetPx - viewOffset()) * (kTwips / viewScale());
+    const gfx::Point t = placement().toTwips(widgetPx.x(), widgetPx.y());
+    return QPointF(t.x, t.y);
 }
 
 QPointF WindowWidget::widgetPointFor(double xTwips, double yTwips) const {
-    const double k = viewScale() / kTwips;
-    return viewOffset() + QPointF(xTwips * k, yTwips * k);
-}
-
-QRectF WindowWidget::widgetRectFor(const rt::RectF& twips) const {
-    const QPointF a = widgetPointFor(twips.x, twips.y);
-    const QPointF b = widgetPointFor(twips.x + twips.w, twips.y + twips.h);
-    return QRectF(a, b);
+    const gfx::Point p = placement().toArea(xTwips, yTwips);
+    return QPointF(p.x, p.y);
 }
 
 int WindowWidget::buttonCode(Qt::MouseButton b) {
@@ -136,10 +131,9 @@ void WindowWidget::requestRepaint(const rt::RectF& part) {
     }
 }
 
-// Two pixels around a part: antialiased edges, and pictures and dots that land on the
-// nearest device pixel.
 QRect WindowWidget::widgetArea(const rt::RectF& part) const {
-    return widgetRectFor(part).adjusted(-2, -2, 2, 2).toAlignedRect().intersected(rect());
+    const gfx::Rect r = placement().repaintArea(part);
+    return QRectF(r.x, r.y, r.w, r.h).toAlignedRect();
 }
 
 QRegion WindowWidget::pendingRepaint() const {

@@ -12,6 +12,7 @@
 #include "runtime/Control.h"
 #include "runtime/PictureList.h"
 #include "view/RepaintArea.h"
+#include "view/ViewPlacement.h"
 #include "view/WindowPainter.h"
 
 namespace rt {
@@ -73,7 +74,6 @@ public:
     // pixel and every place a tool aims at goes through it.
     QPointF twipsAt(QPointF widgetPx) const;
     QPointF widgetPointFor(double xTwips, double yTwips) const;
-    QRectF widgetRectFor(const rt::RectF& twips) const;
 
     // The cursor picture shown now (none for the default arrow).
     rt::PictureRef shownCursor() const { return shownCursor_; }
@@ -101,6 +101,7 @@ private:
     void press(QMouseEvent* e, bool doubleClick);
     void endCapture();
     void showCursorAt(QPointF px);
+    view::ViewPlacement placement() const;
     QRect widgetArea(const rt::RectF& part) const;
     // The area of the widget (logical pixels) that the requests not yet painted repaint.
     QRegion pendingRepaint() const;

@@ -64,6 +64,7 @@ void WebFrame::resize(double cssW, double cssH, double dpr) {
     dpr_ = usable(dpr, 1);
     sized_ = true;
     scale_ = view::fittedViewScale(cssW_, cssH_, design_.w / kTwips, design_.h / kTwips, dpr_);
+    placement_ = view::ViewPlacement(cssW_, cssH_, dpr_, scale_, design_);
     fitWindows();
     repaintAll();  // the canvas was cleared when its pixels were resized
 }
@@ -102,16 +103,6 @@ std::string WebFrame::title() const {
     return t;
 }
 
-double WebFrame::originX() const {
-    const double x = view::centredStart(cssW_, design_.w / kTwips * scale_) - design_.x / kTwips * scale_;
-    return std::round(x * dpr_) / dpr_;
-}
-
-double WebFrame::originY() const {
-    const double y = view::centredStart(cssH_, design_.h / kTwips * scale_) - design_.y / kTwips * scale_;
-    return std::round(y * dpr_) / dpr_;
-}
-
 // A control of the shown window by "Control" or "Array(i)", when it and its containers are shown.
 const rt::Control* WebFrame::seenControl(const std::string& name) const {
     const rt::Window* w = shown();
@@ -131,8 +122,8 @@ const rt::Control* WebFrame::seenControl(const std::string& name) const {
 }
 
 std::pair<double, double> WebFrame::canvasPoint(double xTwips, double yTwips) const {
-    const double k = scale_ / kTwips;
-    return {originX() + xTwips * k, originY() + yTwips * k};
+    const gfx::Point at = placement_.toArea(xTwips, yTwips);
+    return {at.x, at.y};
 }
 
 std::optional<std::pair<double, double>> WebFrame::locate(const std::string& control) const {
@@ -165,20 +156,12 @@ rt::PictureRef WebFrame::cursorAt(double x, double y) const {
     return w ? app_.mouse().cursorAt(*w, x, y) : rt::PictureRef{};
 }
 
-rt::RectF WebFrame::canvasArea(const rt::RectF& twips) const {
-    const double k = scale_ / kTwips;
-    const double x0 = std::floor((originX() + twips.x * k - 2) * dpr_) / dpr_;
-    const double y0 = std::floor((originY() + twips.y * k - 2) * dpr_) / dpr_;
-    const double x1 = std::ceil((originX() + (twips.x + twips.w) * k + 2) * dpr_) / dpr_;
-    const double y1 = std::ceil((originY() + (twips.y + twips.h) * k + 2) * dpr_) / dpr_;
-    return rt::RectF{x0, y0, x1 - x0, y1 - y0}.intersected(rt::RectF{0, 0, cssW_, cssH_});
-}
-
 int WebFrame::pointer(Pointer kind, double x, double y, int button, int buttons, int shift, double timeMs) {
     rt::Window* w = shown();
     if (!w || !std::isfinite(x) || !std::isfinite(y)) return cursor();
-    lastX_ = (x - originX()) * kTwips / scale_;
-    lastY_ = (y - originY()) * kTwips / scale_;
+    const gfx::Point t = placement_.toTwips(x, y);
+    lastX_ = t.x;
+    lastY_ = t.y;
     held_ = buttons & 7;
     rt::MouseRouter& mouse = app_.mouse();
     const bool known = button == 1 || button == 2 || button == 4;

@@ -12,6 +12,7 @@
 #include "runtime/PictureList.h"
 #include "runtime/web/DoubleClick.h"
 #include "view/RepaintArea.h"
+#include "view/ViewPlacement.h"
 
 namespace rt {
 class Application;
@@ -64,18 +65,13 @@ public:
     double canvasWidth() const { return cssW_; }
     double canvasHeight() const { return cssH_; }
     double dpr() const { return dpr_; }
-    // The design area's top-left corner on the canvas, CSS pixels, on whole device pixels.
-    double originX() const;
-    double originY() const;
+    // Where the shown window's twips are on the canvas (CSS pixels), and back.
+    const view::ViewPlacement& placement() const { return placement_; }
 
     // What of the shown window waits to be repainted, in its twips; painted() once it is.
     bool wantsPaint() const { return !dirty_.empty(); }
     const view::RepaintArea& dirty() const { return dirty_; }
     void painted() { dirty_.clear(); }
-    // The canvas's area, CSS pixels, that covers a part of the shown window: two pixels around
-    // it (antialiased edges, pictures and dots placed on the nearest device pixel), out to whole
-    // device pixels, cut to the canvas.
-    rt::RectF canvasArea(const rt::RectF& twips) const;
 
 private:
     void bind(rt::Window& w);
@@ -90,6 +86,7 @@ private:
     double cssW_ = 1, cssH_ = 1, dpr_ = 1, scale_ = 1;
     bool sized_ = false;
     rt::RectF design_;
+    view::ViewPlacement placement_;
     DoubleClick doubleClick_;
     double lastX_ = 0, lastY_ = 0;
     int held_ = 0;

@@ -20,8 +20,8 @@ void WebScreen::paint(WebFrame& frame) {
     area_.clear();
     if (!frame.dirty().whole()) {
         for (const rt::RectF& part : frame.dirty().parts()) {
-            const rt::RectF r = frame.canvasArea(part);
-            if (!r.isEmpty()) area_.emplace_back(r.x, r.y, r.w, r.h);
+            const gfx::Rect r = frame.placement().repaintArea(part);
+            if (!r.isEmpty()) area_.push_back(r);
         }
         if (area_.empty()) {  // all of it lies off the canvas
             frame.painted();
@@ -32,7 +32,7 @@ void WebScreen::paint(WebFrame& frame) {
     if (!w) {  // between windows: the frame's own grey
         canvas.fillRect(gfx::Rect(all.x, all.y, all.w, all.h), gfx::Brush(gfx::Color(160, 160, 160)));
     } else {
-        canvas.translate(frame.originX(), frame.originY());
+        canvas.translate(frame.placement().origin());
         painter_.paint(canvas, *w, frame.viewScale(), gfx::Rect(all.x, all.y, all.w, all.h), area_);
     }
     frame.painted();
@@ -43,9 +43,8 @@ WebScreen::Cursor WebScreen::cursor(rt::PictureRef ref, double scale, double dpr
     if (ref.isNone() || !ref.list->has(ref.index) || !(dpr > 0) || !(scale > 0) || !std::isfinite(scale * dpr))
         return out;
     const rt::PictureInfo& info = ref.list->at(ref.index);
-    const int hundredths = view::PictureCache::ratioKey(
-        std::min(dpr * scale, double(kMaxCursorPixels) / std::max({info.width, info.height, 1})));
-    const double ratio = std::max(1, hundredths) / 100.0;
+    const double ratio =
+        view::cursorPaintRatio(dpr, scale, double(kMaxCursorPixels) / std::max({info.width, info.height, 1}));
     const int w = std::max(1, static_cast<int>(std::ceil(info.width * ratio)));
     const int h = std::max(1, static_cast<int>(std::ceil(info.height * ratio)));
     WebSurface surface(w, h, ratio);

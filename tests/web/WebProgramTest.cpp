@@ -1,12 +1,16 @@
 // The browser edition's rules that a browser does not decide: the model's time follows the
 // page's clock tick for tick, a long gap (a hidden tab, a sleeping machine) pauses it instead
-// of replaying it, and double-clicks are told apart as on the desktop.
+// of replaying it, double-clicks are told apart as on the desktop, and only what changed on the
+// shown instrument is repainted, on whole device pixels.
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "runtime/Timer.h"
 #include "runtime/web/DoubleClick.h"
 #include "runtime/web/WebProgram.h"
+#include "bench/Chargedecharge.h"
 #include "scope/Oscillo.h"
 
 using namespace std::chrono_literals;
@@ -76,3 +80,30 @@ TEST(WebValues, NumbersByNameAndNothingForAnyOtherName) {
 }
 
 }  // namespace
+
+TEST(WebRepaint, OnlyTheShownWindowsPartsOnWholeDevicePixels) {
+    rtweb::WebProgram web{1366, 768, ','};
+    rtweb::WebFrame& frame = web.frame();
+    auto& bench = web.program().app().window<Chargedecharge>("Chargedecharge");
+    auto& scope = web.program().app().window<Oscillo>("Oscillo");
+    frame.resize(1366, 700, 1.5);
+    ASSERT_TRUE(frame.dirty().whole());  // the canvas was cleared
+    frame.painted();
+    ASSERT_EQ(frame.shown(), &bench);
+    scope.invalidate();  // hidden: nothing to paint
+    EXPECT_FALSE(frame.wantsPaint());
+
+    const auto at = frame.locate("powerctl");
+    ASSERT_TRUE(at);
+    frame.pointer(rtweb::WebFrame::Pointer::Press, at->first, at->second, 1, 1, 0, 0);
+    frame.pointer(rtweb::WebFrame::Pointer::Release, at->first, at->second, 1, 0, 0, 50);
+    ASSERT_TRUE(frame.wantsPaint());
+    EXPECT_FALSE(frame.dirty().whole());  // the switch and the display, not the whole bench
+    for (const rt::RectF& part : frame.dirty().parts()) {
+        const gfx::Rect r = frame.placement().repaintArea(part);
+        ASSERT_FALSE(r.isEmpty());
+        for (double edge : {r.x, r.y, r.right(), r.bottom()}) EXPECT_DOUBLE_EQ(edge * 1.5, std::round(edge * 1.5));
+        EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.right() <= 1366 && r.bottom() <= 700);
+    }
+    EXPECT_TRUE(frame.placement().repaintArea(rt::RectF{-1e6, -1e6, 10, 10}).isEmpty());  // off the canvas
+}

@@ -140,7 +140,15 @@ describe("input", () => {
 
             await page.reload({ waitUntil: "load" });
             await started(page);
-            await tap(page, touch, await pointerAt(page, "Oscilloaffich"));
+            const button = await pointerAt(page, "Oscilloaffich");
+            if (!touch) {  // the model's hand over the button, as a CSS cursor crisp at the ratio
+                await page.mouse.move(button.x, button.y);
+                const cursor = await page.evaluate(() => document.getElementById("screen").style.cursor);
+                const m = cursor.match(/^image-set\(url\("data:image\/png;base64,[^"]+"\) ([\d.]+)x\) (\d+) (\d+), auto$/);
+                assert.ok(m, cursor.slice(0, 80));
+                assert.equal(Number(m[1]), size.deviceScaleFactor);
+            }
+            await tap(page, touch, button);
             await page.waitForFunction((t) => document.title === t, { timeout: 3000 }, SCOPE_TITLE);
             await page.close();
             assert.deepEqual(problems, []);
