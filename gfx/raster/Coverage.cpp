@@ -16,12 +16,15 @@ void Coverage::begin(const IntRect& area, bool antialias) {
     if (cover_.size() < static_cast<size_t>(stride_)) cover_.resize(static_cast<size_t>(stride_));
 }
 
+// A contour with a point that is not a number is left out whole: without some of its edges
+// the others would cover whatever lies right of them.
 void Coverage::addContour(const Point* pts, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        if (!std::isfinite(pts[i].x) || !std::isfinite(pts[i].y)) return;
     for (size_t i = 0; i < n; ++i) addEdge(pts[i], pts[(i + 1) % n]);
 }
 
 void Coverage::addEdge(Point a, Point b) {
-    if (!(std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(b.x) && std::isfinite(b.y))) return;
     a -= Point{double(area_.x), double(area_.y)};
     b -= Point{double(area_.x), double(area_.y)};
     if (antialias_)

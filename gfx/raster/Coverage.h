@@ -18,7 +18,6 @@ class Coverage {
 public:
     // Starts a shape within `area` (device pixels, not empty); what lies beyond its sides is cut.
     void begin(const IntRect& area, bool antialias);
-    void addEdge(Point a, Point b);
     // A closed contour of `n` points (the last joins the first).
     void addContour(const Point* pts, size_t n);
 
@@ -30,6 +29,7 @@ public:
     const IntRect& area() const { return area_; }
 
 private:
+    void addEdge(Point a, Point b);
     void addSmooth(Point a, Point b);
     void addSampled(Point a, Point b);
     void touch(int y, int x);

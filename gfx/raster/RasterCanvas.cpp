@@ -26,8 +26,10 @@ double largestScale(const Transform& t) {
     return std::sqrt((a + b) / 2 + std::sqrt((a - b) * (a - b) / 4 + c * c));
 }
 
-// The whole pixels from `lo` to `hi` (device units), cut to [min, max).
+// The whole pixels from `lo` to `hi` (device units), cut to [min, max); none for not a number.
 void span(double lo, double hi, int min, int max, int& from, int& to) {
+    from = to = min;
+    if (std::isnan(lo) || std::isnan(hi)) return;
     from = static_cast<int>(std::clamp(std::floor(lo), double(min), double(max)));
     to = static_cast<int>(std::clamp(std::ceil(hi), double(min), double(max)));
 }

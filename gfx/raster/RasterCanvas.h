@@ -35,6 +35,7 @@ public:
     void clipRect(const Rect& r) override;
     void clipPath(const Path& path) override;
     void drawPath(const Path& path) override;
+    using Canvas::drawLine;
     void drawLine(Point a, Point b) override;
     void drawImage(Point topLeft, const Image& img) override;
     void drawSurface(Point topLeft, const Surface& s) override;

@@ -57,7 +57,7 @@ void RasterCanvas::drawPixels(const Image& img, const Transform& map) {
     const Rect box = map.mapRect(Rect(0, 0, img.width, img.height));
     const IntRect& c = state_.clip.bounds;
     const auto cut = [](double v, int lo, int hi) {
-        return static_cast<int>(std::clamp(v, double(lo), double(hi)));
+        return std::isnan(v) ? lo : static_cast<int>(std::clamp(v, double(lo), double(hi)));
     };
     const int x0 = cut(std::floor(box.x), c.x, c.right()), x1 = cut(std::ceil(box.right()), c.x, c.right());
     const int y0 = cut(std::floor(box.y), c.y, c.bottom()),

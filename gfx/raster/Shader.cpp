@@ -8,6 +8,10 @@ namespace {
 
 constexpr int kTableSize = 1024;
 
+bool finite(Point p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
 }  // namespace
 
 bool invert(const Transform& t, Transform& out) {
@@ -35,6 +39,7 @@ bool Shader::set(const Brush& brush, const Transform& toDevice) {
     }
     if (!invert(toDevice, toBrush_)) return false;
     if (const LinearGradient* g = brush.linear()) {
+        if (!finite(g->start) || !finite(g->end)) return false;
         kind_ = Kind::Linear;
         const Point d = g->end - g->start;
         const double len2 = d.x * d.x + d.y * d.y;
@@ -44,6 +49,7 @@ bool Shader::set(const Brush& brush, const Transform& toDevice) {
         return true;
     }
     if (const RadialGradient* g = brush.radial()) {
+        if (!finite(g->center) || !finite(g->focal) || !std::isfinite(g->radius)) return false;
         kind_ = Kind::Radial;
         radius_ = std::max(0.0, g->radius);
         // A focal point outside the circle is brought just inside it, as a desktop painter does.

@@ -20,7 +20,8 @@ uint32_t premultiplied(Color c);
 class Shader {
 public:
     // Takes the brush, drawn under `toDevice` (its coordinates to device pixels); false when it
-    // paints nothing (no brush, or a gradient squashed flat by the map).
+    // paints nothing (no brush, a gradient whose places are not numbers, or one squashed flat
+    // by the map).
     bool set(const Brush& brush, const Transform& toDevice);
     bool isSolid() const { return kind_ == Kind::Solid; }
     uint32_t solid() const { return solid_; }

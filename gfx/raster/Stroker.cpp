@@ -54,10 +54,13 @@ void join(Point v, Point d0, Point d1, const StrokeStyle& st, std::vector<Polygo
     add(out, Polygon{v, v + n0, v + n1});
 }
 
+// (A polyline through a point that is not a number is not drawn at all, caps included.)
 void strokeContour(const Contour& c, const StrokeStyle& st, std::vector<Polygon>& out) {
     Polygon p = c.pts;
     const size_t n = p.size();
     if (n < 2) return;
+    for (const Point& q : p)
+        if (!std::isfinite(q.x) || !std::isfinite(q.y)) return;
     const double hw = st.width / 2;
     if (!c.closed && st.cap == Cap::Square) {
         p.front() = p.front() - unit(p[0], p[1]) * hw;

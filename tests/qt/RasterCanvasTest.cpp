@@ -11,6 +11,7 @@
 
 #include "Scene.h"
 #include "bench/Chargedecharge.h"
+#include "gfx/raster/PngFile.h"
 #include "gfx/raster/RasterSurface.h"
 #include "runtime/qt/QtSurface.h"
 #include "runtime/qt/WindowImage.h"
@@ -134,6 +135,30 @@ TEST(RasterCanvas, WindowsMatchTheDesktopSnapshots) {
         EXPECT_GE(m.overall, 0.98) << name;
         EXPECT_GE(m.worstTile, 0.9) << name;
     }
+}
+
+// A PNG file holds each colour unpremultiplied in its own channel, with its alpha; a file that
+// cannot be written, or an image of no size, is reported.
+TEST(RasterPng, KeepsColoursAndAlpha) {
+    gfx::Image img(3, 2, 1.0);
+    img.pixels = {gfx::argb(255, 255, 0, 0),
+                  gfx::argb(255, 0, 255, 0),
+                  gfx::argb(255, 0, 0, 255),
+                  gfx::argb(128, 64, 32, 0),
+                  0,
+                  gfx::argb(255, 1, 2, 3)};
+    const std::string path = ::testing::TempDir() + "raster-png-test.png";
+    ASSERT_TRUE(gfx::raster::writePng(img, path));
+    const QImage back = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(back.size(), QSize(3, 2));
+    EXPECT_EQ(back.pixel(0, 0), 0xffff0000u);
+    EXPECT_EQ(back.pixel(1, 0), 0xff00ff00u);
+    EXPECT_EQ(back.pixel(2, 0), 0xff0000ffu);
+    EXPECT_EQ(back.pixel(0, 1), 0x80804000u);  // half transparent, straight colour
+    EXPECT_EQ(qAlpha(back.pixel(1, 1)), 0);
+    EXPECT_EQ(back.pixel(2, 1), 0xff010203u);
+    EXPECT_FALSE(gfx::raster::writePng(img, ::testing::TempDir() + "no-such-folder/x.png"));
+    EXPECT_FALSE(gfx::raster::writePng(gfx::Image(), path));
 }
 
 }  // namespace
