@@ -44,7 +44,6 @@ bool writePng(const Image& img, const std::string& path) {
         return false;
     const std::vector<unsigned char> rgba = straightRgba(img);
     std::string bytes;
-    stbi_write_png_compression_level = 6;  // (the encoder's search is slow at its default)
     if (!stbi_write_png_to_func(append, &bytes, img.width, img.height, 4, rgba.data(), img.width * 4))
         return false;
     std::FILE* f = std::fopen(path.c_str(), "wb");
