@@ -4,6 +4,15 @@
 #include <cmath>
 
 namespace gfx::raster {
+namespace {
+
+// A whole number of pixels cut to [lo, hi] before it becomes an int (far beyond the area, a
+// coordinate may exceed what an int holds).
+int within(double v, int lo, int hi) {
+    return static_cast<int>(std::clamp(v, double(lo), double(hi)));
+}
+
+}  // namespace
 
 void Coverage::begin(const IntRect& area, bool antialias) {
     area_ = area;
@@ -47,11 +56,11 @@ void Coverage::addSampled(Point a, Point b) {
     const double dxdy = (b.x - a.x) / (b.y - a.y);
     if (!std::isfinite(dxdy)) return;
     // Rows whose centre y + 0.5 lies in (a.y, b.y].
-    const int y0 = std::max(0, static_cast<int>(std::floor(a.y + 0.5)));
-    const int y1 = std::min(area_.h - 1, static_cast<int>(std::floor(b.y - 0.5)));
+    const int y0 = within(std::floor(a.y + 0.5), 0, area_.h);
+    const int y1 = within(std::floor(b.y - 0.5), -1, area_.h - 1);
     for (int y = y0; y <= y1; ++y) {
         const double x = a.x + (y + 0.5 - a.y) * dxdy;
-        const int i = static_cast<int>(std::clamp(std::floor(x + 0.5), 0.0, double(area_.w)));
+        const int i = within(std::floor(x + 0.5), 0, area_.w);
         line(y)[i] += dir;
         touch(y, i);
     }
@@ -66,8 +75,8 @@ void Coverage::addSmooth(Point a, Point b) {
     const double dxdy = (b.x - a.x) / (b.y - a.y);
     if (!std::isfinite(dxdy)) return;
     const double w = area_.w;
-    const int yStart = std::max(0, static_cast<int>(std::floor(a.y)));
-    const int yEnd = std::min(area_.h, static_cast<int>(std::ceil(b.y)));
+    const int yStart = within(std::floor(a.y), 0, area_.h);
+    const int yEnd = within(std::ceil(b.y), 0, area_.h);
     double x = a.x + (std::max(a.y, double(yStart)) - a.y) * dxdy;
     for (int y = yStart; y < yEnd; ++y) {
         const double dy = std::min(double(y + 1), b.y) - std::max(double(y), a.y);

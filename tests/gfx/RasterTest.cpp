@@ -1,6 +1,7 @@
-// The software backend given shapes that are not numbers, lie far beyond any image, or are
-// squashed flat by the transform: it paints nothing from them and never reads or writes outside
-// the image (the sanitizer build checks the latter).
+// The software backend given shapes that are not numbers or are squashed flat by the transform
+// paints nothing from them; shapes reaching far beyond the image are cut at its sides. It never
+// reads or writes outside the image, nor turns a coordinate beyond an int's reach into one (the
+// sanitizer build checks these).
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,24 @@ TEST(RasterCanvas, ShapesThatAreNotNumbersPaintNothing) {
         badShapes(c);
     }
     for (uint32_t p : img.pixels) ASSERT_EQ(p, back);
+}
+
+// A shape whose corners lie far beyond any image is cut at the image's sides: the part inside
+// is filled as any other, with or without antialiasing.
+TEST(RasterCanvas, ShapesFarBeyondTheImageAreCutAtItsSides) {
+    for (bool aa : {true, false}) {
+        gfx::Image img(40, 30, 1.0, gfx::argb(255, 10, 20, 30));
+        {
+            gfx::raster::RasterCanvas c(img, 1.0);
+            c.setAntialiasing(aa);
+            c.fillRect({-1e300, -1e300, 2e300, 2e300}, gfx::Color(0, 255, 0));
+            c.fillRect({-3e9, 10, 6e9, 1e12}, gfx::Color(0, 0, 255));
+        }
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                ASSERT_EQ(img.at(x, y), y < 10 ? gfx::argb(255, 0, 255, 0) : gfx::argb(255, 0, 0, 255))
+                    << x << "," << y;
+    }
 }
 
 }  // namespace
