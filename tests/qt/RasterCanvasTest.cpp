@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -116,21 +117,27 @@ void scene(gfx::Canvas& c) {
     }
 }
 
-gfx::Image painted(gfx::SurfaceFactory& f) {
-    const std::unique_ptr<gfx::Surface> s = f.makeSurface(240, 150, 1.0);
+gfx::Image painted(gfx::SurfaceFactory& f, double ratio) {
+    const auto px = [ratio](int units) { return static_cast<int>(std::ceil(units * ratio)); };
+    const std::unique_ptr<gfx::Surface> s = f.makeSurface(px(240), px(150), ratio);
     scene(*s->paint());
     return s->readPixels();
 }
 
-TEST(RasterCanvas, SceneMatchesTheDesktopPainter) {
+// At the ratios of common screens (the scene's units then cover several device pixels).
+class RasterScene : public ::testing::TestWithParam<double> {};
+
+TEST_P(RasterScene, MatchesTheDesktopPainter) {
     gfx::raster::RasterSurfaceFactory raster;
     rtqt::QtSurfaceFactory desktop;
-    const gfx::Image a = painted(raster), b = painted(desktop);
-    dump(a, b, "scene");
-    const Agreement m = agreement(a, b);
+    const gfx::Image a = painted(raster, GetParam()), b = painted(desktop, GetParam());
+    dump(a, b, "scene-" + std::to_string(GetParam()));
+    const Agreement m = agreement(a, b, static_cast<int>(25 * GetParam()));
     EXPECT_GE(m.overall, 0.99);
     EXPECT_GE(m.worstTile, 0.95);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ratios, RasterScene, ::testing::Values(1.0, 1.5, 2.0));
 
 // The windows as the runner's snapshots show them: the bench at start, the oscilloscope shown.
 TEST(RasterCanvas, WindowsMatchTheDesktopSnapshots) {
