@@ -22,6 +22,7 @@ private:
     Image img_;
 };
 
+// Surfaces of up to 2^28 pixels; none (nullptr) beyond.
 class RasterSurfaceFactory : public SurfaceFactory {
 public:
     std::unique_ptr<Surface> makeSurface(int w, int h, double ratio) override;

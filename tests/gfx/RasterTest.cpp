@@ -86,4 +86,16 @@ TEST(RasterCanvas, ShapesFarBeyondTheImageAreCutAtItsSides) {
     }
 }
 
+// A surface too big for memory is refused (the picture cache then draws nothing), not
+// attempted; any other is at least one pixel.
+TEST(RasterSurface, SizesBeyondReachAreRefused) {
+    gfx::raster::RasterSurfaceFactory f;
+    EXPECT_EQ(f.makeSurface(1 << 20, 1 << 20, 1.0), nullptr);
+    const std::unique_ptr<gfx::Surface> tiny = f.makeSurface(0, -5, 0.0);
+    ASSERT_NE(tiny, nullptr);
+    EXPECT_EQ(tiny->width(), 1);
+    EXPECT_EQ(tiny->height(), 1);
+    EXPECT_EQ(tiny->ratio(), 1.0);
+}
+
 }  // namespace
