@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "gfx/raster/Blend.h"
-#include "gfx/raster/RasterSurface.h"
 #include "gfx/raster/Stroker.h"
 
 namespace gfx::raster {
@@ -208,13 +207,6 @@ void RasterCanvas::clipPath(const Path& path) {
                 static_cast<uint8_t>(std::lround(std::min(cover[i], 1.0f) * old.at(x + i, y)));
     });
     state_.clip = Clip{area, std::move(mask)};
-}
-
-void RasterCanvas::drawSurface(Point topLeft, const Surface& s) {
-    if (const auto* own = dynamic_cast<const RasterSurface*>(&s))
-        drawImage(topLeft, own->image());
-    else
-        drawImage(topLeft, s.readPixels());
 }
 
 }  // namespace gfx::raster

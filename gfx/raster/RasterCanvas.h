@@ -71,7 +71,8 @@ private:
     void stroke(const Path& path, const Transform& t);
     void blendRow(int y, int x, int n, const float* cover);
     void clipTo(const IntRect& r);
-    void drawPixels(const Image& img, const Transform& map);
+    // The image's pixels at `topLeft`; `snap`: on the nearest whole device pixels when one to one.
+    void drawPixels(const Image& img, Point topLeft, bool snap);
     void blitPixels(const Image& img, int dx, int dy);
     // The device rectangle the polygons reach, within the clip.
     template <class Shapes>

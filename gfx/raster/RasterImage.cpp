@@ -1,12 +1,13 @@
-// The raster canvas's image drawing: pixels copied or blended one to one where the transform
-// lands them on whole device pixels, resampled otherwise (bilinear with antialiasing on,
-// nearest without).
+// The raster canvas's image and surface drawing: pixels copied or blended one to one where the
+// transform lands them on whole device pixels, resampled otherwise (bilinear with antialiasing
+// on, nearest without).
 
 #include <algorithm>
 #include <cmath>
 
 #include "gfx/raster/Blend.h"
 #include "gfx/raster/RasterCanvas.h"
+#include "gfx/raster/RasterSurface.h"
 
 namespace gfx::raster {
 namespace {
@@ -38,17 +39,28 @@ bool whole(double v) {
 }  // namespace
 
 void RasterCanvas::drawImage(Point topLeft, const Image& img) {
+    drawPixels(img, topLeft, false);
+}
+
+// A surface that lands one to one on the device is copied at the nearest whole device pixel,
+// never resampled, as the desktop painter places it.
+void RasterCanvas::drawSurface(Point topLeft, const Surface& s) {
+    if (const auto* own = dynamic_cast<const RasterSurface*>(&s))
+        drawPixels(own->image(), topLeft, true);
+    else
+        drawPixels(s.readPixels(), topLeft, true);
+}
+
+void RasterCanvas::drawPixels(const Image& img, Point topLeft, bool snap) {
     if (img.isNull() || img.pixels.size() < static_cast<size_t>(img.width) * static_cast<size_t>(img.height))
         return;
     const double r = img.ratio > 0 && std::isfinite(img.ratio) ? img.ratio : 1;
-    drawPixels(img,
-               Transform::scaling(1 / r, 1 / r) * Transform::translation(topLeft.x, topLeft.y) * toDevice());
-}
-
-void RasterCanvas::drawPixels(const Image& img, const Transform& map) {
-    const bool oneToOne = map.m11 == 1 && map.m22 == 1 && map.m12 == 0 && map.m21 == 0;
+    const Transform map =
+        Transform::scaling(1 / r, 1 / r) * Transform::translation(topLeft.x, topLeft.y) * toDevice();
+    const bool oneToOne =
+        std::abs(map.m11 - 1) < 1e-9 && std::abs(map.m22 - 1) < 1e-9 && map.m12 == 0 && map.m21 == 0;
     if (oneToOne && std::abs(map.dx) < 1e9 && std::abs(map.dy) < 1e9 &&
-        ((whole(map.dx) && whole(map.dy)) || !state_.antialiasing)) {
+        (snap || (whole(map.dx) && whole(map.dy)) || !state_.antialiasing)) {
         blitPixels(img, static_cast<int>(std::round(map.dx)), static_cast<int>(std::round(map.dy)));
         return;
     }
