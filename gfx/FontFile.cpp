@@ -99,4 +99,21 @@ bool FontFile::box(int glyph, int& x0, int& y0, int& x1, int& y1) const {
     return stbtt_GetGlyphBox(&reader_->info, glyph, &x0, &y0, &x1, &y1) != 0;
 }
 
+void FontFile::outline(int glyph, std::vector<OutlineStep>& out) const {
+    out.clear();
+    stbtt_vertex* v = nullptr;
+    const int n = stbtt_GetGlyphShape(&reader_->info, glyph, &v);
+    for (int i = 0; i < n; ++i) {
+        OutlineStep s{OutlineStep::Kind::Line, v[i].x, v[i].y, v[i].cx, v[i].cy, v[i].cx1, v[i].cy1};
+        if (v[i].type == STBTT_vmove)
+            s.kind = OutlineStep::Kind::Move;
+        else if (v[i].type == STBTT_vcurve)
+            s.kind = OutlineStep::Kind::Quad;
+        else if (v[i].type == STBTT_vcubic)
+            s.kind = OutlineStep::Kind::Cubic;
+        out.push_back(s);
+    }
+    stbtt_FreeShape(&reader_->info, v);
+}
+
 }  // namespace gfx

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace gfx {
 
@@ -29,6 +30,16 @@ public:
     int kerning(int left, int right) const;
     // The glyph's ink box, y up from the baseline; false for a glyph without outline (a space).
     bool box(int glyph, int& x0, int& y0, int& x1, int& y1) const;
+
+    // One step of a glyph's outline, in font units, y up: a move starting a closed contour, a
+    // line, a quadratic curve (control c0) or a cubic one (controls c0, c1), each to (x, y).
+    struct OutlineStep {
+        enum class Kind { Move, Line, Quad, Cubic } kind;
+        int x, y, c0x, c0y, c1x, c1y;
+    };
+    // The glyph's contours (none for a glyph without outline, such as a space); filled with
+    // the nonzero rule.
+    void outline(int glyph, std::vector<OutlineStep>& out) const;
 
     // The file's bytes, for a toolkit that registers the face with its own font machinery.
     const unsigned char* data() const { return data_; }

@@ -3,6 +3,7 @@
 // ARGB, one 32-bit word a pixel, 0xAARRGGBB, rows top to bottom. `ratio` device pixels to a
 // logical pixel: the image covers width/ratio x height/ratio logical pixels when drawn.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Compiles each of SOURCES (warnings as errors) and THIRD_PARTY (the font reader, which holds
-# third-party code: no warning flags) with CXX against libc++, syntax only; fails naming the
-# files that do not compile.
+# Compiles each of SOURCES (warnings as errors) and THIRD_PARTY (the font reader and the PNG
+# writer, which hold third-party code: no warning flags) with CXX against libc++, syntax only;
+# fails naming the files that do not compile.
 set(failed "")
 foreach(src ${SOURCES} ${THIRD_PARTY})
   set(flags -stdlib=libc++ -std=c++20 -ffp-contract=off -fsyntax-only -I${SOURCE_DIR})

@@ -1,17 +1,29 @@
 #include "tools/scenario/WebHost.h"
 
-#include "runtime/TextMeasurer.h"
+#include "gfx/raster/PngFile.h"
 #include "runtime/web/WebLocale.h"
+#include "view/FontTextMeasurer.h"
+#include "view/WindowRaster.h"
 
 namespace scenario {
 
+// Labels size with the widths of the program's own font file, as on the desktop.
 std::unique_ptr<rt::TextMeasurer> WebHost::makeTextMeasurer() const {
-    return std::make_unique<rt::ApproxTextMeasurer>();
+    return std::make_unique<view::FontTextMeasurer>();
 }
 
-bool WebHost::saveSnapshot(const rt::Window&, const std::string&, std::string& error) const {
-    error = "this build of the runner draws no pictures";
-    return false;
+// The window painted by the software backend, as the desktop's runner paints it with its own.
+bool WebHost::saveSnapshot(const rt::Window& w, const std::string& path, std::string& error) const {
+    const gfx::Image img = view::rasterWindow(w);
+    if (img.isNull()) {
+        error = "the window has no area to render";
+        return false;
+    }
+    if (!gfx::raster::writePng(img, path)) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
 }
 
 char WebHost::systemDecimalSeparator() const {
