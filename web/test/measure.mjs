@@ -4,7 +4,8 @@
 //   - the tab's memory: the JavaScript heap in use (the DevTools protocol's JSHeapUsedSize) plus
 //     the module's WebAssembly memory, at start and after the practical's recording;
 //   - the whole browser's CPU share (chromium and all its processes, user + system time from
-//     /proc/<pid>/stat over wall time) with a running spot on the oscilloscope at 200 ms/div,
+//     /proc/<pid>/stat over wall time) with a running spot on the oscilloscope at 20 ms/div
+//     (the desktop's figure's setting),
 //     beside an idle page's in the same run (CPU_RUNS windows of SECONDS each), by kind of
 //     process, and the page's main thread in script and in all its tasks.
 //   node measure.mjs SITE [RUNS] [CPU_RUNS] [SECONDS]
@@ -144,7 +145,7 @@ await sleep(2000);  // the pages closed above are gone
 for (let i = 0; i < cpuRuns; ++i) idle.push(await cpuShare(root, page, seconds * 1000));
 await hand.click("Oscilloaffich");
 await hand.click("Powerclick");
-await hand.dial("Tdivcontrol", async () => 1 / (await hand.value("TempsDiv")), 1 / 200);
+await hand.dial("Tdivcontrol", async () => 1 / (await hand.value("TempsDiv")), 1 / 20);
 await page.mouse.move(5, 5);
 for (let i = 0; i < cpuRuns; ++i) running.push(await cpuShare(root, page, seconds * 1000));
 const spotStep = await hand.value("PasSpot");
@@ -167,5 +168,5 @@ console.log(`tab memory at start: JavaScript heap ${mib(median(atStart.map((m) =
 console.log(`tab memory after recording a charge: JavaScript heap ${mib(afterRecording.heap)} MiB + WebAssembly ` +
             `${mib(afterRecording.wasm)} MiB`);
 console.log(`whole browser CPU, idle bench: ${pct(idle)} of one core over ${cpuRuns} x ${seconds} s`);
-console.log(`whole browser CPU, running spot at 200 ms/div (${spotStep} units a tick): ${pct(running)} of one ` +
+console.log(`whole browser CPU, running spot at 20 ms/div (${spotStep} units a tick): ${pct(running)} of one ` +
             `core over ${cpuRuns} x ${seconds} s`);
