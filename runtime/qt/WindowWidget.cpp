@@ -18,9 +18,6 @@
 #include "view/ViewScale.h"
 
 namespace rtqt {
-namespace {
-constexpr double kTwips = rt::kTwipsPerPixel;
-}
 
 WindowWidget::WindowWidget(rt::Window& model, CursorCache& cursors, view::PictureCache& pictures, QWidget* parent)
     : QWidget(parent), model_(model), cursors_(cursors), painter_(pictures, surfaceFactory()) {

@@ -2,11 +2,11 @@
 // frame, keeps the French date and time, works offline once visited and can be installed; the
 // single file opens from file://; without WebAssembly or script a French sentence shows.
 import assert from "node:assert/strict";
-import { after, before, describe, it } from "node:test";
+import { describe, it } from "node:test";
 import { pathToFileURL } from "node:url";
 
-import { launchBrowser, watchedPage } from "./browser.mjs";
-import { serveSite } from "./serve.mjs";
+import { watchedPage } from "./browser.mjs";
+import { servedSite } from "./served.mjs";
 
 const site = process.env.VORLINDE_SITE;
 const single = process.env.VORLINDE_SINGLE;
@@ -21,16 +21,7 @@ const SIZES = [
     { width: 1920, height: 1080, deviceScaleFactor: 2 },
 ];
 
-let server, url, chromium;
-before(async () => {
-    server = await serveSite(site);
-    url = `http://127.0.0.1:${server.address().port}/`;
-    chromium = await launchBrowser();
-});
-after(async () => {
-    await chromium?.close();
-    server?.close();
-});
+const served = servedSite(site);
 
 // What the page shows once started: its title, the frame's and the canvas's boxes, the panels.
 async function started(page) {
@@ -56,8 +47,8 @@ function frenchDateAndTime() {
 describe("the served page", () => {
     for (const size of SIZES) {
         it(`fills ${size.width} x ${size.height} at ratio ${size.deviceScaleFactor} above the status bar`, async () => {
-            const { page, problems } = await watchedPage(chromium.browser, size);
-            await page.goto(url, { waitUntil: "load" });
+            const { page, problems } = await watchedPage(served.browser, size);
+            await page.goto(served.url, { waitUntil: "load" });
             const s = await started(page);
             assert.equal(s.title, BENCH_TITLE);
             assert.equal(s.status.h, 18, "the status bar is the frame's 270 twips high");
@@ -76,8 +67,8 @@ describe("the served page", () => {
     }
 
     it("works offline after one visit, and offers what an installed app needs", async () => {
-        const { page, problems } = await watchedPage(chromium.browser, SIZES[0]);
-        await page.goto(url, { waitUntil: "load" });
+        const { page, problems } = await watchedPage(served.browser, SIZES[0]);
+        await page.goto(served.url, { waitUntil: "load" });
         await started(page);
         await page.evaluate(() => navigator.serviceWorker.ready);
         const manifest = await page.evaluate(async () => {
@@ -128,8 +119,8 @@ describe("input", () => {
     for (const touch of [false, true]) {
         const size = touch ? { ...SIZES[1], hasTouch: true } : SIZES[0];
         it(`with ${touch ? "a finger" : "the mouse"}: the generator dialled up refuses the oscilloscope, undialled it opens`, async () => {
-            const { page, problems } = await watchedPage(chromium.browser, size);
-            await page.goto(url, { waitUntil: "load" });
+            const { page, problems } = await watchedPage(served.browser, size);
+            await page.goto(served.url, { waitUntil: "load" });
             await started(page);
             await tap(page, touch, await pointerAt(page, "powerctl"));
             const knob = await pointerAt(page, "genectl");
@@ -158,7 +149,7 @@ describe("input", () => {
 
 describe("the single file", () => {
     it("opens from file:// with everything inlined", async () => {
-        const { page, problems } = await watchedPage(chromium.browser, SIZES[0]);
+        const { page, problems } = await watchedPage(served.browser, SIZES[0]);
         const requests = [];
         page.on("request", (r) => requests.push(r.url()));
         await page.goto(pathToFileURL(single).href, { waitUntil: "load" });
@@ -182,7 +173,7 @@ describe("a browser that cannot run the program", () => {
     // Also when the browser is too old to read the page's scripts at all (as if they failed).
     for (const unreadable of [false, true]) {
         it(`without WebAssembly shows one French sentence${unreadable ? ", its scripts unreadable" : ""}`, async () => {
-            const { page } = await watchedPage(chromium.browser, SIZES[0]);
+            const { page } = await watchedPage(served.browser, SIZES[0]);
             await page.evaluateOnNewDocument(() => {
                 delete globalThis.WebAssembly;
             });
@@ -190,7 +181,7 @@ describe("a browser that cannot run the program", () => {
                 await page.setRequestInterception(true);
                 page.on("request", (r) => (r.url().endsWith(".js") ? r.abort() : r.continue()));
             }
-            await page.goto(url, { waitUntil: "load" });
+            await page.goto(served.url, { waitUntil: "load" });
             assert.deepEqual(await visibleText(page), [
                 "Ce navigateur ne sait pas exécuter WebAssembly : ouvrez Vorlinde dans un navigateur récent " +
                 "(Chrome, Edge, Firefox ou Safari).",
@@ -200,9 +191,9 @@ describe("a browser that cannot run the program", () => {
     }
 
     it("with script disabled shows one French sentence", async () => {
-        const { page } = await watchedPage(chromium.browser, SIZES[0]);
+        const { page } = await watchedPage(served.browser, SIZES[0]);
         await page.setJavaScriptEnabled(false);
-        await page.goto(url, { waitUntil: "load" });
+        await page.goto(served.url, { waitUntil: "load" });
         assert.deepEqual(await visibleText(page), [
             "Vorlinde a besoin de JavaScript : activez-le dans votre navigateur pour lancer la simulation.",
         ]);

@@ -3,13 +3,13 @@
 // held down by either); the recorded trace checked on a screenshot against the rows the model
 // puts its dots on. Any console error or page error fails it.
 import assert from "node:assert/strict";
-import { after, before, describe, it } from "node:test";
+import { describe, it } from "node:test";
 import { pathToFileURL } from "node:url";
 
-import { launchBrowser, watchedPage } from "./browser.mjs";
+import { watchedPage } from "./browser.mjs";
 import { decodePng } from "./png.mjs";
 import { checkTrace, Hand, playPractical, sleep } from "./practical.mjs";
-import { serveSite } from "./serve.mjs";
+import { servedSite } from "./served.mjs";
 
 const site = process.env.VORLINDE_SITE;
 const single = process.env.VORLINDE_SINGLE;
@@ -23,23 +23,14 @@ const RUNS = [
     { width: 1920, height: 1080, deviceScaleFactor: 2, touch: false },
 ];
 
-let server, url, chromium;
-before(async () => {
-    server = await serveSite(site);
-    url = `http://127.0.0.1:${server.address().port}/`;
-    chromium = await launchBrowser();
-});
-after(async () => {
-    await chromium?.close();
-    server?.close();
-});
+const served = servedSite(site);
 
 describe("the practical in the browser", () => {
     for (const { touch, ...size } of RUNS) {
         const by = touch ? "a finger" : "the mouse";
         it(`with ${by} at ${size.width} x ${size.height}, ratio ${size.deviceScaleFactor}`, async () => {
-            const { page, problems } = await watchedPage(chromium.browser, { ...size, hasTouch: touch });
-            await page.goto(url, { waitUntil: "load" });
+            const { page, problems } = await watchedPage(served.browser, { ...size, hasTouch: touch });
+            await page.goto(served.url, { waitUntil: "load" });
             await page.waitForFunction(() => typeof window.vorlindeValue === "function", { timeout: 10000 });
             const kinds = [];
             await page.exposeFunction("vorlindeSawPointer", (kind) => kinds.push(kind));
@@ -61,7 +52,7 @@ describe("the practical in the browser", () => {
 // coloured pictures cover a good part of the canvas.
 describe("the single file", () => {
     it("paints the instruments from file://", async () => {
-        const { page, problems } = await watchedPage(chromium.browser, RUNS[0]);
+        const { page, problems } = await watchedPage(served.browser, RUNS[0]);
         await page.goto(pathToFileURL(single).href, { waitUntil: "load" });
         await page.waitForFunction(() => performance.getEntriesByName("vorlinde-first-frame").length > 0,
                                    { timeout: 10000 });
